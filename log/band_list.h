@@ -1,0 +1,27 @@
+// The distinct band labels met since the run began, in first-seen order until
+// the summary orders them.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvaro {
+
+class BandList {
+ public:
+  // Appends the label unless an equal one is already listed.
+  void AddIfNew(std::string_view label);
+
+  void Clear() { std::vector<std::string>().swap(labels_); }
+
+  std::size_t size() const { return labels_.size(); }
+  const std::string& operator[](std::size_t i) const { return labels_[i]; }
+  void Swap(std::size_t i, std::size_t j) { labels_[i].swap(labels_[j]); }
+
+ private:
+  std::vector<std::string> labels_;
+};
+
+}  // namespace kvaro

@@ -1,0 +1,18 @@
+// Editing the text of a Windows-style profile (INI) file, for platforms that
+// have no profile functions of their own.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kvaro {
+
+// Returns `content` with `key` of `section` set to `value`. Section and key
+// names match without regard to letter case or surrounding blanks, as the
+// Windows profile functions match them. Every other line stays byte for byte;
+// a missing key is added at the end of its section, a missing section at the
+// end of the text. New lines end with CR LF.
+std::string SetProfileValue(std::string_view content, std::string_view section,
+                            std::string_view key, std::string_view value);
+
+}  // namespace kvaro

@@ -1,0 +1,89 @@
+#include "plugin/plugin.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+#include "platform/platform.h"
+#include "score/summary.h"
+
+namespace kvaro {
+namespace {
+
+std::string_view Text(const char* p) { return p ? std::string_view{p} : std::string_view{}; }
+
+// Keeps the leading characters of `text` that fit before the terminating zero.
+template <std::size_t N>
+void CopyLeading(char (&target)[N], const std::string& text) {
+  const std::size_t n = std::min(text.size(), N - 1);
+  std::memcpy(target, text.data(), n);
+  target[n] = '\0';
+}
+
+std::string LocaleText(const COleDateTime* date, Platform& platform) {
+  return date ? FormatOleDateLocale(*date, platform) : std::string{};
+}
+
+}  // namespace
+
+void Plugin::Setup() { platform_.ShowMessage(kSetupMessage, nullptr, 0 /* MB_OK */, BoxOwner::None); }
+
+int Plugin::ResetStats(const RunStart& run) {
+  if (!stats_.companionStarted) {
+    platform_.StartProgram(kCompanionCommand);
+    stats_.companionStarted = true;  // also when the start failed: never retried
+  }
+  CopyLeading(stats_.startDayMonth, LocaleText(run.start, platform_));
+  CopyLeading(stats_.endDate, LocaleText(run.end, platform_));
+  qsoLog_.Clear();
+  bandList_.Clear();
+  stats_.exportFlag = run.exportFlag;
+  stats_.ownRegion = Text(run.ownRegion);
+  stats_.ownPrefix = Text(run.ownPrefix);
+  stats_.ownIsGreek = IsGreekPrefix(stats_.ownPrefix) ? 1 : 0;
+  stats_.ownCall = Text(run.ownCall);
+  return 1;
+}
+
+int Plugin::AddData(const ContactArgs& c) {
+  bandList_.AddIfNew(Text(c.band));
+  QsoRecord record;
+  record.call = Text(c.call);
+  record.prefix = Text(c.prefix);
+  record.region = Text(c.region);
+  record.band = Text(c.band);
+  record.mode = Text(c.mode);
+  record.rstReceived = Text(c.rstReceived);
+  record.rstSent = Text(c.rstSent);
+  record.exchgReceived = Text(c.exchgReceived);
+  record.exchgSent = Text(c.exchgSent);
+  record.freqKhz = c.freqHz / 1000;
+  if (c.time) record.time = *c.time;
+  qsoLog_.Append(std::move(record));
+  return 1;
+}
+
+int Plugin::RemoveData(const ContactArgs& c) {
+  if (Text(c.exchgReceived).empty() || Text(c.exchgSent).empty()) return 0;
+  qsoLog_.RemoveFirst(Text(c.call), Text(c.mode), Text(c.band));
+  return 1;
+}
+
+CallCheckResult Plugin::CheckCall(const char* call, const char* mode, const char* prefix,
+                                  const char* band) const {
+  return kvaro::CheckCall(qsoLog_, Text(call), Text(mode), Text(prefix), Text(band));
+}
+
+const char* Plugin::GetResult(std::int32_t* result) {
+  const SummaryTitle title{stats_.startDayMonth, stats_.endDate, stats_.ownCall};
+  const OwnStation own{stats_.ownPrefix, stats_.ownRegion, stats_.ownIsGreek != 0};
+  Summary summary = BuildSummary(title, own, qsoLog_, bandList_);
+  summaryReport_ = std::move(summary.text);
+  claimedScore_ = summary.score;
+  if (result) *result = claimedScore_;
+  platform_.WriteProfileString(kSettingsSection, "Claimed", std::to_string(claimedScore_),
+                               kSettingsFile);
+  return summaryReport_.c_str();
+}
+
+}  // namespace kvaro

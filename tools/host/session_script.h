@@ -1,0 +1,36 @@
+// A host session written as a script: one export call per line, fields
+// separated by tabs, so that tests and the demo drive the plug-in exactly as
+// the host logger does. Every argument the plug-in ignores gets distinct junk,
+// so that a misplaced argument shows.
+//
+//   sets                      GetNumberOfSets, then GetSetName for each set
+//   setname N                 GetSetName(N)
+//   setup                     SetupSet0; the message box is answered
+//   exchgcount                GetExchgCount0
+//   reset EXPORT CALL START END PREFIX REGION
+//   add CALL TIME FREQHZ MODE RSTSENT RSTRCVD EXCHSENT EXCHRCVD PREFIX REGION BAND
+//   remove (the fields of add)
+//   check CALL MODE PREFIX BAND
+//   valid EXCHANGE
+//   result                    GetResult0; prints the result, then the summary
+//
+// START, END and TIME are OLE dates ("41440.5"), or "null" or "invalid".
+// Lines that are empty or begin with "#" are skipped.
+#pragma once
+
+#include <string>
+
+#include "tools/host/box_watcher.h"
+#include "tools/host/plugin_library.h"
+
+namespace host {
+
+struct ScriptOutput {
+  bool summaryOnly = false;  // print nothing but the summary texts
+};
+
+// Runs the script; returns 0, or 2 with a message on stderr for a bad line.
+int RunScript(const PluginExports& plugin, BoxWatcher& boxes, const std::string& script,
+              const ScriptOutput& options);
+
+}  // namespace host

@@ -1,17 +1,12 @@
 // The ten exports. Each one only translates the host's arguments into a call
 // of the module-wide Plugin; no C++ exception ever crosses into the host.
+#include "plugin/exports.h"
+
 #include <type_traits>
 
-#include "platform/platform.h"
 #include "log/exchange_rule.h"
-#include "plugin/host_interface.h"
+#include "platform/platform.h"
 #include "plugin/plugin.h"
-
-#if defined(_WIN32)
-#define KVARO_API  // exported through the module definition file
-#else
-#define KVARO_API __attribute__((visibility("default")))
-#endif
 
 namespace {
 

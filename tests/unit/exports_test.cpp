@@ -1,0 +1,126 @@
+// The exports of the native library, called as the host calls them, with junk
+// in every argument that must not matter.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "plugin/exports.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* J(int n) {
+  static std::string junk[40];
+  junk[n] = "junk-" + std::to_string(n);
+  return junk[n].c_str();
+}
+
+COleDateTime g_junkDate{12345.5, COleDateTime::invalid};
+
+int Reset(int exportFlag, const char* call, double start, double end, const char* prefix,
+          const char* region) {
+  COleDateTime s{start, COleDateTime::valid}, e{end, COleDateTime::valid};
+  return ResetStats0(J(1), exportFlag, call, &s, &e, J(6), J(7), J(8), J(9), J(10), J(11), J(12),
+                     J(13), J(14), prefix, 16, 17, 18, 19.5, 20.5, J(21), region, J(23));
+}
+
+int Contact(ContactFn fn, const char* call, const char* mode, const char* prefix, const char* region,
+            const char* band) {
+  COleDateTime time{41440.5, COleDateTime::valid};
+  return fn(J(1), call, &time, &g_junkDate, &g_junkDate, &g_junkDate, 7u, 14025000u, mode, "599",
+            "599", "001", "002", J(14), J(15), J(16), J(17), J(18), J(19), J(20), J(21), J(22), prefix,
+            24, 25, 26, 27.5, 28.5, J(29), region, J(31), band, J(33));
+}
+
+int Check(const char* call, const char* mode, const char* prefix, const char* band, char* b27,
+          char* b28) {
+  return CheckCall0(call, 2u, 3u, mode, J(5), J(6), J(7), J(8), J(9), J(10), J(11), J(12), J(13),
+                    prefix, 15, 16, 17, 18.5, 19.5, J(20), J(21), J(22), J(23), J(24), band, J(26),
+                    b27, b28);
+}
+
+std::string ReadFile(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Each test runs in a directory of its own, as the host's current directory.
+class ExportsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old_ = fs::current_path();
+    dir_ = fs::temp_directory_path() / ("kvaro-exports-" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fs::current_path(dir_);
+  }
+  void TearDown() override {
+    fs::current_path(old_);
+    fs::remove_all(dir_);
+  }
+  fs::path old_, dir_;
+};
+
+TEST_F(ExportsTest, CompleteExportsAnswerInAnyState) {
+  EXPECT_EQ(GetNumberOfSets(), 1);
+  EXPECT_STREQ(GetSetName(0), "TRIATHLON-DX-CONTEST");
+  for (int n : {1, -1, 1000}) {
+    ASSERT_NE(GetSetName(n), nullptr);
+    EXPECT_STREQ(GetSetName(n), "");
+  }
+  EXPECT_EQ(GetExchgCount0("", "", ""), 1);
+  EXPECT_EQ(GetExchgCount0(J(1), J(2), J(3)), 1);
+  EXPECT_EQ(IsValidExchg0("599", J(2), J(3), J(4), 5, 6, 7), 1);
+  EXPECT_EQ(IsValidExchg0("59", "599", "599", "599", 3, 3, 3), 0);
+}
+
+TEST_F(ExportsTest, WorkedExampleThroughTheExports) {
+  fs::create_directory("Plugins");
+  std::ofstream("Plugins/KVARO.ini", std::ios::binary) << "[Other]\r\nKeep=1\r\n";
+  EXPECT_EQ(Reset(0, "Q1AB", 41440.5, 41441.5, "DL", "A"), 1);
+  const struct { const char *call, *mode, *prefix, *region, *band; } log[] = {
+      {"X1", "CW", "SV", "A", "20"},   {"X1", "SSB", "SV", "A", "20"}, {"X2", "CW", "DL", "A", "20"},
+      {"X3", "RTTY", "K", "B", "20"},  {"X4", "CW", "SV9", "B", "40"}, {"X5", "CW", "F", "A", "40"},
+      {"X6", "CW", "F", "A", "80"},
+  };
+  for (const auto& c : log) EXPECT_EQ(Contact(AddData0, c.call, c.mode, c.prefix, c.region, c.band), 1);
+  EXPECT_EQ(Contact(RemoveData0, "X6", "CW", "junk", "junk", "80"), 1);
+
+  char b27[8] = "buffer", b28[8] = "buffer";
+  EXPECT_EQ(Check("X1", "CW", "SV", "20", b27, b28), 0);
+  EXPECT_EQ(Check("X9", "CW", "SV", "20", b27, b28), 1);
+  EXPECT_EQ(Check("X9", "RTTY", "SV", "20", b27, b28), 2);
+  EXPECT_STREQ(b27, "buffer");
+  EXPECT_STREQ(b28, "buffer");
+
+  int result = 0;
+  const char* text = GetResult0(&result);
+  EXPECT_STREQ(text,
+               "\t TRIATHLON-DX-CONTEST  15.06-16.06.2013 \r\n\t\tContestant: Q1AB\r\n"
+               "Band\tQSOs\tPoints\tCW\tSSB\tRTTY\tDXCC\tGreece\r\n"
+               "80\t 0\t 0\t 0\t 0\t 0\t 0\t 0\r\n"
+               "40\t 2\t 8\t 2\t 0\t 0\t 2\t 1\r\n"
+               "20\t 4\t 14\t 2\t 1\t 1\t 3\t 2\r\n"
+               "Total\t 6\t 22\t 4\t 1\t 1\t 5\t 3\r\n"
+               "Score: 22*(5+2) = 154");
+  EXPECT_EQ(result, 154);
+  EXPECT_EQ(ReadFile("Plugins/KVARO.ini"), "[Other]\r\nKeep=1\r\n[Settings]\r\nClaimed=154\r\n");
+}
+
+TEST_F(ExportsTest, MissingPluginsDirectoryIsNotCreated) {
+  Reset(0, "Q1AB", 41440.5, 41441.5, "DL", "A");
+  int result = -1;
+  GetResult0(&result);
+  EXPECT_EQ(result, 0);
+  EXPECT_FALSE(fs::exists("Plugins"));
+  EXPECT_TRUE(fs::is_empty(dir_));
+}
+
+}  // namespace

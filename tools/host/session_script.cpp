@@ -101,6 +101,11 @@ class Session {
       if (!text) return "GetResult0 returned a null pointer";
       Say("result " + std::to_string(result) + "\n");
       Write(std::string(text) + "\n");
+      lastSummary_ = text;
+      lastSummaryCopy_ = text;
+    } else if (cmd == "stable" && f.size() == 1) {
+      // The text of the last summary must stay as it was until the next one.
+      Say(std::string("stable ") + (lastSummary_ && lastSummaryCopy_ == lastSummary_ ? "yes" : "no") + "\n");
     } else {
       return "unknown command or wrong number of fields";
     }
@@ -161,6 +166,8 @@ class Session {
   BoxWatcher& boxes_;
   ScriptOutput options_;
   Junk j_;
+  const char* lastSummary_ = nullptr;
+  std::string lastSummaryCopy_;
 };
 
 }  // namespace

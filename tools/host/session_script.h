@@ -13,6 +13,7 @@
 //   check CALL MODE PREFIX BAND
 //   valid EXCHANGE
 //   result                    GetResult0; prints the result, then the summary
+//   stable                    whether the last summary's text is unchanged
 //
 // START, END and TIME are OLE dates ("41440.5"), or "null" or "invalid".
 // Lines that are empty or begin with "#" are skipped.

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The main job on the bundled sample: installs what is missing (as root),
+# builds, and replays the demo contest session through KVARO.dll under Wine,
+# printing the summary that the plug-in returns to the host.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${KVARO_BUILD:-$root/build}
+[ "$(id -u)" -eq 0 ] && bash "$root/scripts/setup.sh" >&2
+bash "$root/scripts/build.sh" >&2
+export KVARO_WINEPREFIX=${KVARO_WINEPREFIX:-$build/wineprefix}
+bash "$root/tests/e2e/prepare_prefix.sh" >&2
+source "$root/tests/e2e/wine_env.sh"
+work=$build/demo
+mkdir -p "$work/Plugins"
+cd "$work"
+run_wine "$build/windows/kvaro-host.exe" --dll "$(winpath "$build/windows/KVARO.dll")" demo
+echo "(settings file written: $work/Plugins/KVARO.ini)" >&2

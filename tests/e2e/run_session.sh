@@ -15,15 +15,25 @@ if [ $# -gt 0 ] && [ "$1" != "--" ]; then expected_ini=$1; shift; fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/Plugins"
 if [ "$script" = demo ]; then
   command=(demo)
 else
   command=(run "$(winpath "$script")")
 fi
-(cd "$work" && run_wine "$host" --dll "$(winpath "$dll")" "$@" "${command[@]}") > "$work/output"
+# Wine under qemu-i386 emulation now and then dies of an emulator fault before
+# the program has run; such a run (and only such a run) is tried once more.
+for attempt in 1 2; do
+  rc=0
+  rm -rf "$work/Plugins" && mkdir "$work/Plugins"
+  (cd "$work" && run_wine "$host" --dll "$(winpath "$dll")" "$@" "${command[@]}") \
+    > "$work/output" 2> "$work/errors" || rc=$?
+  grep -q '^qemu: uncaught target signal' "$work/errors" && [ $attempt -eq 1 ] || break
+  echo "emulator fault, running again:" && cat "$work/errors"
+done
+cat "$work/errors" >&2
+[ $rc -eq 0 ] || echo "the host emulator exited with $rc"
 
-status=0
+status=$rc
 if ! cmp -s "$work/output" "$expected"; then
   echo "output differs from $expected:"
   diff <(cat -A "$expected") <(cat -A "$work/output") || true

@@ -93,5 +93,6 @@ int main(int argc, char** argv) {
   host::BoxWatcher boxes;
   host::ScriptOutput options;
   options.summaryOnly = words[0] == "demo";
-  return host::RunScript(library.Exports(decorated), boxes, script, options);
+  options.decoratedNames = decorated;
+  return host::RunScript(library, boxes, script, options);
 }

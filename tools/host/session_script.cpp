@@ -60,13 +60,17 @@ std::string OwnerName(HWND owner) {
 
 class Session {
  public:
-  Session(const PluginExports& plugin, BoxWatcher& boxes, const ScriptOutput& options)
-      : p_(plugin), boxes_(boxes), options_(options) {}
+  Session(const PluginLibrary& library, BoxWatcher& boxes, const ScriptOutput& options)
+      : library_(library), p_(library.Exports(options.decoratedNames)), boxes_(boxes),
+        options_(options) {}
 
   // Returns an error text, empty on success.
   std::string Run(const std::vector<std::string>& f) {
     const std::string& cmd = f[0];
-    if (cmd == "sets" && f.size() == 1) {
+    if (cmd == "names" && f.size() == 2 && (f[1] == "plain" || f[1] == "decorated")) {
+      p_ = library_.Exports(f[1] == "decorated");
+      Say("names " + f[1] + "\n");
+    } else if (cmd == "sets" && f.size() == 1) {
       const int n = p_.GetNumberOfSets();
       Say("sets " + std::to_string(n) + "\n");
       for (int i = 0; i < n; ++i) SetName(i);
@@ -162,7 +166,8 @@ class Session {
     }
   }
 
-  const PluginExports& p_;
+  const PluginLibrary& library_;
+  PluginExports p_;
   BoxWatcher& boxes_;
   ScriptOutput options_;
   Junk j_;
@@ -172,9 +177,9 @@ class Session {
 
 }  // namespace
 
-int RunScript(const PluginExports& plugin, BoxWatcher& boxes, const std::string& script,
+int RunScript(const PluginLibrary& library, BoxWatcher& boxes, const std::string& script,
               const ScriptOutput& options) {
-  Session session(plugin, boxes, options);
+  Session session(library, boxes, options);
   std::istringstream in(script);
   std::string line;
   int number = 0;

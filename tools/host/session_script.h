@@ -3,6 +3,7 @@
 // the host logger does. Every argument the plug-in ignores gets distinct junk,
 // so that a misplaced argument shows.
 //
+//   names plain|decorated     call the exports through these names from now on
 //   sets                      GetNumberOfSets, then GetSetName for each set
 //   setname N                 GetSetName(N)
 //   setup                     SetupSet0; the message box is answered
@@ -27,11 +28,12 @@
 namespace host {
 
 struct ScriptOutput {
-  bool summaryOnly = false;  // print nothing but the summary texts
+  bool summaryOnly = false;     // print nothing but the summary texts
+  bool decoratedNames = false;  // start with the decorated export names
 };
 
 // Runs the script; returns 0, or 2 with a message on stderr for a bad line.
-int RunScript(const PluginExports& plugin, BoxWatcher& boxes, const std::string& script,
+int RunScript(const PluginLibrary& library, BoxWatcher& boxes, const std::string& script,
               const ScriptOutput& options);
 
 }  // namespace host

@@ -5,9 +5,22 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko install dialogs
 export WINEARCH=win32
 
+# Whether 32-bit x86 programs (and so 32-bit Wine) run only under qemu-i386.
+wine_emulated() {
+  [ -f /proc/sys/fs/binfmt_misc/qemu-i386 ] && grep -q '^enabled' /proc/sys/fs/binfmt_misc/qemu-i386
+}
+
 need_wine() {
   if ! command -v wine >/dev/null 2>&1; then
     echo "SKIPPED: wine is not installed; run scripts/setup.sh as root to install it" >&2
+    exit 77
+  fi
+  # Under emulation a Wine session takes many minutes and the emulator now
+  # and then crashes, so the tests would say more about qemu than about the
+  # plug-in. They run there only when asked for.
+  if wine_emulated && [ "${KVARO_E2E_EMULATED:-0}" != 1 ]; then
+    echo "SKIPPED: this kernel runs 32-bit Wine only under qemu-i386 emulation, too slow and unstable" \
+         "for the tests; set KVARO_E2E_EMULATED=1 to run them anyway" >&2
     exit 77
   fi
   if ! command -v xvfb-run >/dev/null 2>&1 && [ -z "${DISPLAY:-}" ]; then

@@ -34,7 +34,8 @@ TEST_F(ContactLogTest, StoresEveryFieldFromItsArgument) {
   EXPECT_EQ(r.exchgReceived, "022");
   EXPECT_EQ(r.greekCall(), "SV5DKL");
   EXPECT_EQ(r.freqKhz, 14025u);
-  EXPECT_EQ(r.time.value, 41440.75);
+  const double time = r.time.value;  // the packed record's field is read by value
+  EXPECT_EQ(time, 41440.75);
   EXPECT_EQ(r.time.status, COleDateTime::invalid);  // copied with its status
 }
 

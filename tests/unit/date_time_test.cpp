@@ -70,7 +70,8 @@ TEST(DateTime, LocaleFormAsksThePlatformOnlyForValidRecords) {
 
 TEST(DateTime, DefaultRecordIsValidZero) {
   const COleDateTime d;
-  EXPECT_EQ(d.value, 0.0);
+  const double value = d.value;  // the packed record's field is read by value
+  EXPECT_EQ(value, 0.0);
   EXPECT_EQ(d.status, COleDateTime::valid);
 }
 

@@ -2,7 +2,7 @@
 # Wine runs with its own prefix in the build tree, so tests never touch ~/.wine.
 export WINEPREFIX="${KVARO_WINEPREFIX:?KVARO_WINEPREFIX is not set}"
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko install dialogs
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"  # no Mono or Gecko dialogs, no menu entries
 export WINEARCH=win32
 
 # Whether 32-bit x86 programs (and so 32-bit Wine) run only under qemu-i386.

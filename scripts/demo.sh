@@ -15,15 +15,11 @@ work=$build/demo
 mkdir -p "$work/Plugins"
 cd "$work"
 echo "replaying the demo session through KVARO.dll under Wine..." >&2
-for attempt in 1 2; do
-  if run_wine "$build/windows/kvaro-host.exe" --dll "$(winpath "$build/windows/KVARO.dll")" demo \
-      > "$work/summary.txt" 2> "$work/errors.txt"; then
-    cat "$work/summary.txt"
-    echo "(settings file written: $work/Plugins/KVARO.ini)" >&2
-    exit 0
-  fi
-  # Only a fault of the qemu-i386 emulator is worth a second run.
-  grep -q '^qemu: uncaught target signal' "$work/errors.txt" || break
-done
+if run_wine_retrying "$work/summary.txt" "$work/errors.txt" \
+     "$build/windows/kvaro-host.exe" --dll "$(winpath "$build/windows/KVARO.dll")" demo; then
+  cat "$work/summary.txt"
+  echo "(settings file written: $work/Plugins/KVARO.ini)" >&2
+  exit 0
+fi
 cat "$work/errors.txt" >&2
 exit 1

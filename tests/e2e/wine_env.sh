@@ -44,3 +44,20 @@ run_wine() {
     xvfb-run -a -s "-screen 0 1024x768x24" wine "$@"
   fi
 }
+
+# run_wine with the output to OUT and the errors to ERR. Wine under qemu-i386
+# emulation now and then dies of a fault of the emulator itself; such a run,
+# and only such a run, is tried once more. Returns the program's exit status.
+#   run_wine_retrying OUT ERR PROGRAM ARGS...
+run_wine_retrying() {
+  local out=$1 err=$2 attempt rc
+  shift 2
+  for attempt in 1 2; do
+    rc=0
+    run_wine "$@" > "$out" 2> "$err" || rc=$?
+    [ $rc -ne 0 ] && [ $attempt -eq 1 ] && grep -q '^qemu: uncaught target signal' "$err" || break
+    echo "emulator fault, running again:" >&2
+    cat "$err" >&2
+  done
+  return $rc
+}

@@ -2,10 +2,16 @@
 // of an export run to its Cabrillo file.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "plugin/ole_date_time.h"
+
 namespace kvaro {
+
+class Platform;
+class QsoLog;
 
 struct StationInfo {
   std::string callsign;
@@ -20,7 +26,29 @@ struct StationInfo {
   std::string category;
 };
 
-struct ExportContext {
+class ExportContext {
+ public:
+  // Loads the entrant information from the settings file, lets the operator
+  // edit it in the entrant dialog and, on OK, saves it and readies the
+  // context for export. Returns 1 after OK, else 0.
+  int PrepareEntrantInfo(const std::string& callsign, Platform& platform);
+
+  // Appends the Cabrillo line of one contact to `qsoLines`.
+  void FormatQsoLine(const std::string& call, std::int32_t freqKhz, const char* modeCode,
+                     const COleDateTime& time, const std::string& rstSent,
+                     const std::string& exchgSent, const std::string& rstReceived,
+                     const std::string& exchgReceived);
+
+  // Writes the Cabrillo file from the header, "cabrillo.ini" and `qsoLines`,
+  // replacing an older file only once the new one is complete. Returns the
+  // text for the operator: "File produced: NAME.cbr", or "File not produced:
+  // NAME.cbr" when the file could not be written.
+  std::string WriteCabrilloFile(std::int32_t claimedScore, Platform& platform) const;
+
+  // The export pass of one summary: a fresh QSO line for every contact of the
+  // log, in log order, then the file. Returns WriteCabrilloFile's text.
+  std::string ExportLog(const QsoLog& log, std::int32_t claimedScore, Platform& platform);
+
   StationInfo station;
   std::string fileBaseName;  // the Cabrillo file's name without ".cbr"
   std::vector<std::string> qsoLines;

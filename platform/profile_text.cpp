@@ -61,6 +61,23 @@ bool KeyName(std::string_view body, std::string_view& name) {
 
 }  // namespace
 
+std::optional<std::string> GetProfileValue(std::string_view content, std::string_view section,
+                                           std::string_view key) {
+  bool inSection = false;
+  for (const Line& line : SplitLines(content)) {
+    std::string_view name;
+    if (SectionName(line.body, name)) {
+      if (inSection) break;
+      inSection = SameName(name, section);
+      continue;
+    }
+    if (inSection && KeyName(line.body, name) && SameName(name, key)) {
+      return std::string(Trim(line.body.substr(line.body.find('=') + 1)));
+    }
+  }
+  return std::nullopt;
+}
+
 std::string SetProfileValue(std::string_view content, std::string_view section,
                             std::string_view key, std::string_view value) {
   const std::vector<Line> lines = SplitLines(content);

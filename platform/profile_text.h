@@ -2,6 +2,7 @@
 // have no profile functions of their own.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,11 @@ namespace kvaro {
 // end of the text. New lines end with CR LF.
 std::string SetProfileValue(std::string_view content, std::string_view section,
                             std::string_view key, std::string_view value);
+
+// The value of `key` in `section` of `content`, without the blanks around
+// it, or nothing when the section or the key is missing. Names match as for
+// SetProfileValue; the first matching section and key count.
+std::optional<std::string> GetProfileValue(std::string_view content, std::string_view section,
+                                           std::string_view key);
 
 }  // namespace kvaro

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "export/settings_file.h"
 #include "platform/platform.h"
 #include "score/summary.h"
 
@@ -24,6 +25,8 @@ std::string LocaleText(const COleDateTime* date, Platform& platform) {
   return date ? FormatOleDateLocale(*date, platform) : std::string{};
 }
 
+constexpr unsigned kInformationBox = 0x40;  // MB_ICONINFORMATION with an OK button
+
 }  // namespace
 
 void Plugin::Setup() { platform_.ShowMessage(kSetupMessage, nullptr, 0 /* MB_OK */, BoxOwner::None); }
@@ -42,6 +45,9 @@ int Plugin::ResetStats(const RunStart& run) {
   stats_.ownPrefix = Text(run.ownPrefix);
   stats_.ownIsGreek = IsGreekPrefix(stats_.ownPrefix) ? 1 : 0;
   stats_.ownCall = Text(run.ownCall);
+  // A run exports only when the operator confirmed the entrant information.
+  exportConfirmed_ = run.exportFlag != 0 &&
+                     exportContext_.PrepareEntrantInfo(stats_.ownCall, platform_) == 1;
   return 1;
 }
 
@@ -83,6 +89,11 @@ const char* Plugin::GetResult(std::int32_t* result) {
   if (result) *result = claimedScore_;
   platform_.WriteProfileString(kSettingsSection, "Claimed", std::to_string(claimedScore_),
                                kSettingsFile);
+  if (stats_.exportFlag != 0 && exportConfirmed_) {
+    const std::string confirmation = exportContext_.ExportLog(qsoLog_, claimedScore_, platform_);
+    platform_.ShowMessage(confirmation, "Output", kInformationBox, BoxOwner::ActiveWindow);
+    if (result) *result = -1;
+  }
   return summaryReport_.c_str();
 }
 

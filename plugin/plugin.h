@@ -19,8 +19,6 @@ class Platform;
 inline constexpr const char* kSetName = "TRIATHLON-DX-CONTEST";
 inline constexpr const char* kSetupMessage = "No additional setup for this contest";
 inline constexpr const char* kCompanionCommand = ".\\Plugins\\Dorbex.exe";
-inline constexpr const char* kSettingsFile = "Plugins\\KVARO.ini";
-inline constexpr const char* kSettingsSection = "Settings";
 
 // The UI framework's application object; it has no behaviour of its own.
 struct Application {};
@@ -69,6 +67,7 @@ class Plugin {
   const BandList& bandList() const { return bandList_; }
   const StatsState& stats() const { return stats_; }
   std::int32_t claimedScore() const { return claimedScore_; }
+  const ExportContext& exportContext() const { return exportContext_; }
 
  private:
   Platform& platform_;
@@ -81,6 +80,8 @@ class Plugin {
   StatsState stats_;
   std::string summaryReport_;
   std::int32_t claimedScore_ = 0;
+  // Whether this run's entrant dialog ended with OK.
+  bool exportConfirmed_ = false;
 };
 
 }  // namespace kvaro

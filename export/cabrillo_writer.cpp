@@ -1,0 +1,124 @@
+#include "export/cabrillo_writer.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "log/qso_log.h"
+#include "platform/platform.h"
+
+namespace kvaro {
+namespace {
+
+// printf into a string of whatever length the values need.
+template <typename... Args>
+std::string Print(const char* format, Args... args) {
+  const int size = std::snprintf(nullptr, 0, format, args...);
+  if (size <= 0) return {};
+  std::string out(static_cast<std::size_t>(size) + 1, '\0');
+  std::snprintf(out.data(), out.size(), format, args...);
+  out.pop_back();
+  return out;
+}
+
+// An open file that is closed however the writer leaves.
+struct File {
+  explicit File(std::FILE* f) : f(f) {}
+  ~File() { Close(); }
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+  bool Close() {
+    std::FILE* open = f;
+    f = nullptr;
+    return !open || std::fclose(open) == 0;
+  }
+  std::FILE* f;
+};
+
+// Opens "cabrillo.ini" for reading, creating it empty when it is missing.
+std::FILE* OpenExtraHeader() {
+  if (std::FILE* in = std::fopen(kExtraHeaderFile, "rb")) return in;
+  if (std::FILE* created = std::fopen(kExtraHeaderFile, "ab")) std::fclose(created);
+  return std::fopen(kExtraHeaderFile, "rb");
+}
+
+// Copies `in` to `out` up to its end or its first failed read; false when a
+// write failed.
+bool CopyFile(std::FILE* in, std::FILE* out) {
+  std::vector<char> buffer(64 * 1024);
+  for (;;) {
+    const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), in);
+    if (got > 0 && std::fwrite(buffer.data(), 1, got, out) != got) return false;
+    if (got < buffer.size()) return true;
+  }
+}
+
+bool Put(std::FILE* out, const std::string& text) {
+  return std::fwrite(text.data(), 1, text.size(), out) == text.size();
+}
+
+}  // namespace
+
+const char* CabrilloModeCode(std::string_view mode) {
+  if (mode == "CW") return "CW";
+  if (mode == "SSB") return "PH";
+  return "RY";
+}
+
+std::string CabrilloHeader(const StationInfo& s, std::int32_t claimedScore) {
+  return "START-OF-LOG: 2.0\r\n"
+         "CALLSIGN: " + s.callsign + "\r\n"
+         "CATEGORY: " + s.category + "\r\n"
+         "CLAIMED-SCORE: " + std::to_string(claimedScore) + "\r\n"
+         "CLUB: " + s.club + "\r\n"
+         "CONTEST: TRIATHLON-DX-CONTEST\r\n"
+         "CREATED-BY: Vantor \r\n"
+         "NAME: " + s.name + "\r\n"
+         "ADDRESS: " + s.address + "\r\n"
+         "OPERATORS: " + s.operators + "\r\n"
+         "EMAIL: " + s.email + "\r\n"
+         "SOAPBOX: " + s.soapbox + "\r\n";
+}
+
+void ExportContext::FormatQsoLine(const std::string& call, std::int32_t freqKhz, const char* modeCode,
+                                  const COleDateTime& time, const std::string& rstSent,
+                                  const std::string& exchgSent, const std::string& rstReceived,
+                                  const std::string& exchgReceived) {
+  const std::string when = FormatOleDate(time, "%Y-%m-%d %H%M");
+  qsoLines.push_back(Print("QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n",
+                           static_cast<int>(freqKhz), modeCode, when.c_str(),
+                           station.callsign.c_str(), rstSent.c_str(), exchgSent.c_str(), call.c_str(),
+                           rstReceived.c_str(), exchgReceived.c_str()));
+}
+
+std::string ExportContext::WriteCabrilloFile(std::int32_t claimedScore, Platform& platform) const {
+  const std::string name = fileBaseName + ".cbr";
+  // The new log goes to a file beside the old one and takes its place only
+  // when it is complete, so that a failed write never leaves half a log.
+  const std::string temp = name + ".tmp";
+  File out(std::fopen(temp.c_str(), "wb"));
+  File extra(OpenExtraHeader());
+  bool ok = out.f != nullptr;
+  if (ok) {
+    ok = Put(out.f, CabrilloHeader(station, claimedScore));
+    if (ok && extra.f) ok = CopyFile(extra.f, out.f);
+    extra.Close();
+    for (std::size_t i = 0; ok && i < qsoLines.size(); ++i) ok = Put(out.f, qsoLines[i]);
+    ok = ok && Put(out.f, "END-OF-LOG:\r\n");
+    ok = std::fflush(out.f) == 0 && ok;
+    ok = out.Close() && ok;
+    ok = ok && platform.ReplaceFile(temp, name);
+    if (!ok) std::remove(temp.c_str());
+  }
+  return (ok ? "File produced: " : "File not produced: ") + name;
+}
+
+std::string ExportContext::ExportLog(const QsoLog& log, std::int32_t claimedScore, Platform& platform) {
+  qsoLines.clear();
+  for (const QsoRecord& r : log) {
+    FormatQsoLine(r.call, static_cast<std::int32_t>(r.freqKhz), CabrilloModeCode(r.mode), r.time,
+                  r.rstSent, r.exchgSent, r.rstReceived, r.exchgReceived);
+  }
+  return WriteCabrilloFile(claimedScore, platform);
+}
+
+}  // namespace kvaro

@@ -38,7 +38,7 @@ struct DialogStep {
   };
   Kind kind;
   int id = 0;
-  std::string text;
+  std::string text = {};
 };
 
 // Runs `handler` as a modal dialog answered by `steps`, in order, up to the

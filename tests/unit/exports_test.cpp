@@ -11,6 +11,7 @@
 #include <string>
 
 #include "plugin/exports.h"
+#include "tests/unit/temp_dir.h"
 
 namespace {
 
@@ -46,27 +47,8 @@ int Check(const char* call, const char* mode, const char* prefix, const char* ba
                     b27, b28);
 }
 
-std::string ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Each test runs in a directory of its own, as the host's current directory.
-class ExportsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    old_ = fs::current_path();
-    dir_ = fs::temp_directory_path() / ("kvaro-exports-" + std::to_string(::getpid()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::current_path(dir_);
-  }
-  void TearDown() override {
-    fs::current_path(old_);
-    fs::remove_all(dir_);
-  }
-  fs::path old_, dir_;
-};
+using ExportsTest = kvaro::test::TempDirTest;
+using kvaro::test::ReadFile;
 
 TEST_F(ExportsTest, CompleteExportsAnswerInAnyState) {
   EXPECT_EQ(GetNumberOfSets(), 1);

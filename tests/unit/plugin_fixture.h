@@ -17,6 +17,13 @@ struct Contact {
   COleDateTime time{41440.5, COleDateTime::valid};
 };
 
+// The host's arguments for a contact; they point into `c`.
+inline ContactArgs ArgsOf(const Contact& c) {
+  return {c.call.c_str(),   &c.time,          c.freqHz,           c.mode.c_str(),
+          "599",            "599",            c.exchgSent.c_str(), c.exchgReceived.c_str(),
+          c.prefix.c_str(), c.region.c_str(), c.band.c_str()};
+}
+
 class PluginTest : public ::testing::Test {
  protected:
   void StartRun(const char* ownCall, const char* ownPrefix, const char* ownRegion,
@@ -25,11 +32,7 @@ class PluginTest : public ::testing::Test {
     plugin.ResetStats({exportFlag, ownCall, &start, &end, ownPrefix, ownRegion});
   }
 
-  static ContactArgs Args(const Contact& c) {
-    return {c.call.c_str(),      &c.time,           c.freqHz,           c.mode.c_str(),
-            "599",               "599",             c.exchgSent.c_str(), c.exchgReceived.c_str(),
-            c.prefix.c_str(),    c.region.c_str(),  c.band.c_str()};
-  }
+  static ContactArgs Args(const Contact& c) { return ArgsOf(c); }
   int Add(const Contact& c) { return plugin.AddData(Args(c)); }
   int Remove(const Contact& c) { return plugin.RemoveData(Args(c)); }
 

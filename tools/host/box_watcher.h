@@ -1,5 +1,6 @@
-// Answers the plug-in's message boxes as an operator would: a thread finds
-// each box of this process, reads its caption, text and owner, and presses OK.
+// Answers the plug-in's windows as an operator would: a thread finds each
+// message box of this process, reads its caption, text, icon and owner and
+// presses OK, and plays the planned part in each entrant dialog.
 #pragma once
 
 #include <windows.h>
@@ -7,31 +8,45 @@
 #include <string>
 #include <vector>
 
+#include "tools/host/dialog_driver.h"
+
 namespace host {
 
-struct SeenBox {
+// What the watcher saw of one window: its report, and for a message box its
+// caption and text.
+struct SeenWindow {
+  std::string report;
   std::string caption;
   std::string text;
-  HWND owner = nullptr;
 };
 
 class BoxWatcher {
  public:
-  BoxWatcher();
+  explicit BoxWatcher(HWND hostWindow);
   ~BoxWatcher();
   BoxWatcher(const BoxWatcher&) = delete;
   BoxWatcher& operator=(const BoxWatcher&) = delete;
 
-  // The boxes answered since the last call, oldest first.
-  std::vector<SeenBox> Take();
+  // What the next entrant dialog is answered with; without a plan it is
+  // accepted as it opens.
+  void PlanDialog(std::vector<DialogAction> actions);
+
+  // The windows answered since the last call, oldest first.
+  std::vector<SeenWindow> Take();
+
+  HWND hostWindow() const { return hostWindow_; }
 
  private:
   static DWORD WINAPI ThreadMain(LPVOID self);
   static BOOL CALLBACK VisitWindow(HWND window, LPARAM self);
-  void Answer(HWND box);
+  void AnswerBox(HWND box);
+  void AnswerDialog(HWND dialog);
+  void Record(SeenWindow seen);
 
+  HWND hostWindow_;
   CRITICAL_SECTION lock_;
-  std::vector<SeenBox> seen_;
+  std::vector<SeenWindow> seen_;
+  std::vector<DialogAction> plan_;
   std::vector<HWND> answered_;
   HANDLE stop_ = nullptr;
   HANDLE thread_ = nullptr;

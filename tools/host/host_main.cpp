@@ -14,6 +14,7 @@
 
 #include "tools/host/box_watcher.h"
 #include "tools/host/demo_session.h"
+#include "tools/host/host_window.h"
 #include "tools/host/plugin_library.h"
 #include "tools/host/session_script.h"
 
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
     }
     script.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
-  host::BoxWatcher boxes;
+  host::BoxWatcher boxes(host::CreateHostWindow());
   host::ScriptOutput options;
   options.summaryOnly = words[0] == "demo";
   options.decoratedNames = decorated;

@@ -43,6 +43,8 @@ class PluginLibrary {
   // The function pointers, taken under the plain or the decorated names.
   PluginExports Exports(bool decoratedNames) const;
 
+  HMODULE module() const { return module_; }
+
  private:
   HMODULE module_ = nullptr;
 };

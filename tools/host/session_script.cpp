@@ -1,5 +1,7 @@
 #include "tools/host/session_script.h"
 
+#include "tools/host/dialog_template.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -51,11 +53,35 @@ void Write(const std::string& text) {
   std::fflush(stdout);
 }
 
-std::string OwnerName(HWND owner) {
-  if (!owner) return "none";
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%p", static_cast<void*>(owner));
-  return buffer;
+// Script texts write CR, LF, tab and backslash as \r, \n, \t and \\.
+std::string Unescaped(const std::string& text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\' || i + 1 == text.size()) {
+      out += text[i];
+      continue;
+    }
+    const char c = text[++i];
+    out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
+  }
+  return out;
+}
+
+// A dialog line's action, or false for a line that is not one.
+bool ParseDialogAction(const std::vector<std::string>& f, DialogAction& action) {
+  if (f.size() == 4 && f[1] == "type") {
+    action = {DialogAction::Type, std::atoi(f[2].c_str()), Unescaped(f[3])};
+  } else if (f.size() == 3 && f[1] == "pick") {
+    action = {DialogAction::Pick, 0, f[2]};
+  } else if (f.size() == 3 && f[1] == "shot") {
+    action = {DialogAction::Shot, 0, f[2]};
+  } else if (f.size() == 3 && f[1] == "press" &&
+             (f[2] == "ok" || f[2] == "cancel" || f[2] == "escape" || f[2] == "close")) {
+    action = {DialogAction::Press, 0, f[2]};
+  } else {
+    return false;
+  }
+  return true;
 }
 
 class Session {
@@ -82,6 +108,20 @@ class Session {
     } else if (cmd == "exchgcount" && f.size() == 1) {
       Say("exchgcount " + std::to_string(p_.GetExchgCount0(j_.Text(1), j_.Text(2), j_.Text(3))) + "\n");
       Say("exchgcount " + std::to_string(p_.GetExchgCount0("", "", "")) + "\n");
+    } else if (cmd == "dialog") {
+      DialogAction action;
+      if (!ParseDialogAction(f, action)) return "unknown dialog action or wrong number of fields";
+      plan_.push_back(action);
+      boxes_.PlanDialog(plan_);
+    } else if (cmd == "write" && f.size() == 3) {
+      std::FILE* out = std::fopen(f[1].c_str(), "wb");
+      const std::string bytes = Unescaped(f[2]);
+      if (!out || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) return "cannot write " + f[1];
+      std::fclose(out);
+    } else if (cmd == "template" && f.size() == 2) {
+      Say(DescribeDialogTemplate(library_.module(), std::atoi(f[1].c_str())));
+    } else if (cmd == "print" && f.size() == 2) {
+      Print(f[1]);
     } else if (cmd == "reset" && f.size() == 7) {
       COleDateTime start = ParseDate(f[3]), end = ParseDate(f[4]);
       const int r = p_.ResetStats0(j_.Text(1), std::atoi(f[1].c_str()), f[2].c_str(), &start, &end,
@@ -90,6 +130,8 @@ class Session {
                                    Junk::Int(16), Junk::Int(17), Junk::Int(18), Junk::Double(19),
                                    Junk::Double(20), j_.Text(21), f[6].c_str(), j_.Text(23));
       Say("reset " + std::to_string(r) + "\n");
+      plan_.clear();
+      boxes_.PlanDialog({});
     } else if ((cmd == "add" || cmd == "remove") && f.size() == 12) {
       const int r = Contact(cmd == "add" ? p_.AddData0 : p_.RemoveData0, f);
       if (cmd == "remove" || r != 1) Say(cmd + " " + std::to_string(r) + "\n");
@@ -160,10 +202,25 @@ class Session {
   }
 
   void ReportBoxes() {
-    for (const SeenBox& box : boxes_.Take()) {
-      Say("box owner=" + OwnerName(box.owner) + " caption=\"" + box.caption + "\" text=\"" + box.text +
-          "\"\n");
+    for (const SeenWindow& seen : boxes_.Take()) {
+      Say(seen.report);
+      // The demo shows the operator what the export produced.
+      if (options_.summaryOnly && seen.caption == "Output") Write(seen.text + "\n");
     }
+  }
+
+  // A file's bytes as they are, between two marker lines.
+  void Print(const std::string& name) {
+    std::FILE* in = std::fopen(name.c_str(), "rb");
+    if (!in) {
+      Say("file " + name + " missing\n");
+      return;
+    }
+    std::string bytes;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, in)) > 0;) bytes.append(buffer, got);
+    std::fclose(in);
+    Say("file " + name + " " + std::to_string(bytes.size()) + " bytes\n" + bytes + "\nend of " + name + "\n");
   }
 
   const PluginLibrary& library_;
@@ -171,6 +228,7 @@ class Session {
   BoxWatcher& boxes_;
   ScriptOutput options_;
   Junk j_;
+  std::vector<DialogAction> plan_;  // for the next entrant dialog
   const char* lastSummary_ = nullptr;
   std::string lastSummaryCopy_;
 };

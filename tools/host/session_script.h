@@ -14,9 +14,19 @@
 //   check CALL MODE PREFIX BAND
 //   valid EXCHANGE
 //   result                    GetResult0; prints the result, then the summary
+//   dialog type ID TEXT       plan the next entrant dialog: put TEXT into
+//   dialog pick ITEM            control ID, choose a category item, save a
+//   dialog shot FILE            picture of the dialog, and end it with ok,
+//   dialog press HOW            cancel, escape or close (default: ok); the
+//                               plan holds until the next reset
+//   template ID               describe the library's dialog template ID
+//   write FILE TEXT           create FILE holding TEXT
+//   print FILE                print FILE's bytes between two marker lines
 //   stable                    whether the last summary's text is unchanged
 //
-// START, END and TIME are OLE dates ("41440.5"), or "null" or "invalid".
+// START, END and TIME are OLE dates ("41440.5"), or "null" or "invalid". In
+// TEXT, \r, \n, \t and \\ stand for CR, LF, tab and backslash. Every window
+// that the plug-in opens is reported after the line that opened it.
 // Lines that are empty or begin with "#" are skipped.
 #pragma once
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The main job on the bundled sample: installs what is missing (as root),
-# builds, and replays the demo contest session through KVARO.dll under Wine,
-# printing the summary that the plug-in returns to the host.
+# builds, and replays the demo contest session through KVARO.dll under Wine
+# as an export run, printing the summary that the plug-in returns to the host
+# and the name of the Cabrillo file it wrote.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KVARO_BUILD:-$root/build}
@@ -18,7 +19,7 @@ echo "replaying the demo session through KVARO.dll under Wine..." >&2
 if run_wine_retrying "$work/summary.txt" "$work/errors.txt" \
      "$build/windows/kvaro-host.exe" --dll "$(winpath "$build/windows/KVARO.dll")" demo; then
   cat "$work/summary.txt"
-  echo "(settings file written: $work/Plugins/KVARO.ini)" >&2
+  echo "(Cabrillo file written: $(ls "$work"/*.cbr); settings file: $work/Plugins/KVARO.ini)" >&2
   exit 0
 fi
 cat "$work/errors.txt" >&2

@@ -1,12 +1,14 @@
 // The demo's sample contest session: a station in Germany working Europe,
 // Greece and the world on six bands in CW, SSB and RTTY, with a dupe and one
-// deleted contact. Written in the session script language.
+// deleted contact. An export run: the entrant dialog is accepted as it opens,
+// and the summary writes the Cabrillo file. Written in the session script
+// language.
 #pragma once
 
 namespace host {
 
 inline constexpr const char* kDemoSession = R"session(# Own station DL1KV in Europe, 15 to 16 June 2013.
-reset	0	DL1KV	41440.5	41441.5	DL	EU
+reset	1	DL1KV	41440.5	41441.5	DL	EU
 add	SV1ABC	41440.501389	14012137	CW	599	599	001	107	SV	EU	20
 add	K1ZZ	41440.503472	14025137	CW	599	599	002	114	K	NA	20
 add	F5NBX	41440.506250	14031137	CW	599	599	003	121	F	EU	20

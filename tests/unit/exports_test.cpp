@@ -96,6 +96,28 @@ TEST_F(ExportsTest, WorkedExampleThroughTheExports) {
   EXPECT_EQ(ReadFile("Plugins/KVARO.ini"), "[Other]\r\nKeep=1\r\n[Settings]\r\nClaimed=154\r\n");
 }
 
+// Without a person at the screen the native build accepts the entrant
+// dialog as it opens.
+TEST_F(ExportsTest, ExportRunThroughTheExports) {
+  fs::create_directory("Plugins");
+  EXPECT_EQ(Reset(1, "SV1ABC/P", 41440.5, 41441.5, "SV", "EU"), 1);
+  EXPECT_EQ(Contact(AddData0, "DL1ABC", "CW", "DL", "EU", "20"), 1);
+  int result = 0;
+  EXPECT_NE(GetResult0(&result), nullptr);
+  EXPECT_EQ(result, -1);
+  const std::string log = ReadFile("SV1ABC_P.cbr");
+  EXPECT_EQ(log.rfind("START-OF-LOG: 2.0\r\nCALLSIGN: SV1ABC/P\r\nCATEGORY: SOABAM\r\nCLAIMED-SCORE: 2\r\n", 0), 0u)
+      << log;
+  EXPECT_NE(log.find("\r\nQSO: 14025 CW 2013-06-15 1200 SV1ABC/P      599 001    DL1ABC        599 002\r\n"
+                     "END-OF-LOG:\r\n"),
+            std::string::npos)
+      << log;
+  EXPECT_EQ(ReadFile("Plugins/KVARO.ini"),
+            "[Settings]\r\nOperators=SV1ABC/P\r\nName=\r\nAddress=\r\nCategory=SOABAM\r\n"
+            "Contest=TRIATHLON-DX-CONTEST\r\nEmail=\r\nClub=\r\nSoapBox=\r\nClaimed=2\r\n");
+  EXPECT_TRUE(fs::exists("cabrillo.ini"));
+}
+
 TEST_F(ExportsTest, MissingPluginsDirectoryIsNotCreated) {
   Reset(0, "Q1AB", 41440.5, 41441.5, "DL", "A");
   int result = -1;

@@ -9,14 +9,6 @@ namespace {
 
 constexpr int kMessageTextId = 0xFFFF;  // the static text of a message box
 
-std::string WindowText(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-  return text;
-}
-
 bool IsMessageBox(HWND window) {
   char className[16] = {};
   GetClassNameA(window, className, sizeof className);

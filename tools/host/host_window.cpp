@@ -21,6 +21,14 @@ HWND CreateHostWindow() {
   return window;
 }
 
+std::string WindowText(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int got = GetWindowTextA(window, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+  return text;
+}
+
 std::string OwnerName(HWND owner, HWND hostWindow) {
   if (!owner) return "none";
   return owner == hostWindow ? "host" : "other";

@@ -11,6 +11,9 @@ namespace host {
 // Creates the window once and makes it the active window of this thread.
 HWND CreateHostWindow();
 
+// The whole text (caption) of a window.
+std::string WindowText(HWND window);
+
 // "none", "host" (the host window) or "other", for reports.
 std::string OwnerName(HWND owner, HWND hostWindow);
 

@@ -44,6 +44,7 @@ std::string Styles(HWND control, const std::string& kind) {
     add(style & ES_AUTOVSCROLL, "autovscroll");
   } else if (kind == "ComboBox") {
     add((style & 3) == CBS_DROPDOWN, "dropdown");
+    add(style & CBS_AUTOHSCROLL, "autohscroll");
     add(style & CBS_SORT, "sorted");
   } else if (kind == "Button") {
     add((style & 0xF) == BS_DEFPUSHBUTTON, "default");

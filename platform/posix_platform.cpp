@@ -9,7 +9,6 @@
 #include <optional>
 
 #include "platform/profile_text.h"
-#include "platform/scripted_dialog.h"
 #include "plugin/ole_date_time.h"
 
 namespace kvaro {
@@ -42,6 +41,7 @@ bool SyncFile(const std::string& path) {
 }  // namespace
 
 void PosixPlatform::ShowMessage(const std::string& text, const char* caption, unsigned, BoxOwner) {
+  if (messageSink) return messageSink(text, caption);
   std::fprintf(stderr, "%s%s%s\n", caption ? caption : "", caption ? ": " : "", text.c_str());
 }
 
@@ -86,7 +86,7 @@ bool PosixPlatform::WriteProfileString(const std::string& section, const std::st
   return true;
 }
 
-int PosixPlatform::RunModalDialog(int, DialogHandler& handler) { return RunScriptedDialog(handler, {}); }
+int PosixPlatform::RunModalDialog(int, DialogHandler& handler) { return RunScriptedDialog(handler, dialogSteps); }
 
 bool PosixPlatform::ReplaceFile(const std::string& source, const std::string& target) {
   return SyncFile(source) && std::rename(source.c_str(), target.c_str()) == 0;
@@ -94,9 +94,11 @@ bool PosixPlatform::ReplaceFile(const std::string& source, const std::string& ta
 
 std::string PosixPlatform::FormatLocaleDateTime(double oleDate) { return FormatOleDateDayFirst(oleDate); }
 
-Platform& NativePlatform() {
+PosixPlatform& NativePosixPlatform() {
   static PosixPlatform platform;
   return platform;
 }
+
+Platform& NativePlatform() { return NativePosixPlatform(); }
 
 }  // namespace kvaro

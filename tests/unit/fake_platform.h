@@ -66,8 +66,7 @@ class FakePlatform : public PosixPlatform {
   bool failWrites = false;
   bool failReplace = false;
   int localeCalls = 0;
-  // The operator's answers to every entrant dialog, and what the last one showed.
-  std::vector<DialogStep> dialogSteps;
+  // The templates of the dialogs run, and what the last one showed.
   std::vector<int> dialogTemplates;
   MemoryControls shownDialog;
 };

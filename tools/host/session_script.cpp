@@ -116,8 +116,9 @@ class Session {
     } else if (cmd == "write" && f.size() == 3) {
       std::FILE* out = std::fopen(f[1].c_str(), "wb");
       const std::string bytes = Unescaped(f[2]);
-      if (!out || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) return "cannot write " + f[1];
-      std::fclose(out);
+      const bool written = out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+      if (out) std::fclose(out);
+      if (!written) return "cannot write " + f[1];
     } else if (cmd == "template" && f.size() == 2) {
       Say(DescribeDialogTemplate(library_.module(), std::atoi(f[1].c_str())));
     } else if (cmd == "print" && f.size() == 2) {
@@ -149,6 +150,12 @@ class Session {
       Write(std::string(text) + "\n");
       lastSummary_ = text;
       lastSummaryCopy_ = text;
+    } else if (cmd == "save" && f.size() == 2) {
+      std::FILE* out = std::fopen(f[1].c_str(), "wb");
+      const std::string& bytes = lastSummaryCopy_;
+      const bool written = out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+      if (out) std::fclose(out);
+      if (!written) return "cannot write " + f[1];
     } else if (cmd == "stable" && f.size() == 1) {
       // The text of the last summary must stay as it was until the next one.
       Say(std::string("stable ") + (lastSummary_ && lastSummaryCopy_ == lastSummary_ ? "yes" : "no") + "\n");

@@ -22,6 +22,7 @@
 //   template ID               describe the library's dialog template ID
 //   write FILE TEXT           create FILE holding TEXT
 //   print FILE                print FILE's bytes between two marker lines
+//   save FILE                 write the last summary's text into FILE, byte for byte
 //   stable                    whether the last summary's text is unchanged
 //
 // START, END and TIME are OLE dates ("41440.5"), or "null" or "invalid". In

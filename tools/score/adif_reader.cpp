@@ -25,9 +25,12 @@ class Parser {
 
   std::optional<AdifLog> Run() {
     AdifLog log;
-    // A file that does not begin with "<" has a header, up to <EOH>; one
-    // without any <EOH> is taken as records only.
-    bool inHeader = !text_.empty() && text_[0] != '<' && Upper(text_).find("<EOH>") != std::string::npos;
+    // A file that does not begin with "<" has a header, up to <EOH>. Many
+    // programs also begin the header with a tag: then an <EOH> before the
+    // first <EOR> ends it. A file without <EOH> holds records only.
+    const std::string upper = Upper(text_);
+    const std::size_t eoh = upper.find("<EOH>");
+    bool inHeader = eoh != std::string::npos && (text_[0] != '<' || eoh < upper.find("<EOR>"));
     AdifRecord record;
     bool recordOpen = false;
     for (;;) {

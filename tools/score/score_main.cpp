@@ -41,6 +41,7 @@ constexpr const char* kUsage =
     "                      starts a new line)\n"
     "  --dll PATH          drive this KVARO.dll under Wine instead of the native library\n"
     "  --host PATH         the host emulator for --dll (default: kvaro-host.exe beside the DLL)\n"
+    "  --dump-adif         print the log's header and records as the reader sees them, and stop\n"
     "  --help              this text\n"
     "Exit status: 0 scored, 1 usage error, 2 bad input, 3 Wine or the host emulator failed.\n";
 
@@ -85,12 +86,39 @@ constexpr EntrantFlag kEntrantFlags[] = {
     {"--email", IDC_EMAIL}, {"--soapbox", IDC_SOAPBOX}, {"--category", IDC_CATEGORY},
 };
 
+// Field data with every byte outside printable ASCII, and the backslash,
+// written as an escape, so that the dump is one line per field.
+std::string Printable(const std::string& data) {
+  std::string out;
+  for (unsigned char c : data) {
+    if (c == '\\') {
+      out += "\\\\";
+    } else if (c < 32 || c > 126) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", c);
+      out += hex;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
+void DumpAdif(const AdifLog& log) {
+  std::puts("header");
+  for (const auto& [name, data] : log.header) std::printf("  %s=%s\n", name.c_str(), Printable(data).c_str());
+  for (const AdifRecord& r : log.records) {
+    std::printf("record %zu\n", r.number);
+    for (const auto& [name, data] : r.fields) std::printf("  %s=%s\n", name.c_str(), Printable(data).c_str());
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::string logFile, countryFile = kDefaultCountryFile, dll, host;
   ConversionOptions options;
-  bool dupes = false, exportRun = false;
+  bool dupes = false, exportRun = false, dumpAdif = false;
   std::vector<DialogAnswer> dialog;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -105,6 +133,8 @@ int main(int argc, char** argv) {
       return 0;
     } else if (arg == "--dupes") {
       dupes = true;
+    } else if (arg == "--dump-adif") {
+      dumpAdif = true;
     } else if (arg == "--export") {
       exportRun = true;
     } else if (arg == "--cty") {
@@ -144,15 +174,19 @@ int main(int argc, char** argv) {
 
   // Everything is read and checked before the plug-in sees a call, so that
   // bad input writes nothing.
-  const std::optional<std::string> ctyText = ReadFile(countryFile);
-  if (!ctyText) return BadInput(countryFile, "cannot read the country file");
-  CountryFile countries;
   std::string error;
-  if (!countries.Load(*ctyText, error)) return BadInput(countryFile, error);
   const std::optional<std::string> adifText = ReadFile(logFile);
   if (!adifText) return BadInput(logFile, "cannot read the log");
   const std::optional<AdifLog> log = ReadAdif(*adifText, error);
   if (!log) return BadInput(logFile, error);
+  if (dumpAdif) {
+    DumpAdif(*log);
+    return 0;
+  }
+  const std::optional<std::string> ctyText = ReadFile(countryFile);
+  if (!ctyText) return BadInput(countryFile, "cannot read the country file");
+  CountryFile countries;
+  if (!countries.Load(*ctyText, error)) return BadInput(countryFile, error);
   std::optional<Conversion> conversion = ConvertLog(*log, countries, options, error);
   if (!conversion) return BadInput(logFile, error);
   ReplayPlan& plan = conversion->plan;

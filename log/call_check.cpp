@@ -2,17 +2,11 @@
 
 namespace kvaro {
 
-// One walk answers both questions: a duplicate anywhere wins over a known
-// prefix found earlier.
+// A duplicate anywhere in the log wins over a known prefix.
 CallCheckResult CheckCall(const QsoLog& log, std::string_view call, std::string_view mode,
                           std::string_view prefix, std::string_view band) {
-  bool prefixKnown = false;
-  for (const QsoRecord& r : log) {
-    if (r.band != band || r.mode != mode) continue;
-    if (r.call == call) return Duplicate;
-    if (r.prefix == prefix) prefixKnown = true;
-  }
-  return prefixKnown ? KnownPrefix : NewPrefix;
+  if (log.HasCall(band, mode, call)) return Duplicate;
+  return log.HasPrefix(band, mode, prefix) ? KnownPrefix : NewPrefix;
 }
 
 }  // namespace kvaro

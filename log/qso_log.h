@@ -3,7 +3,10 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "log/qso_record.h"
@@ -12,14 +15,21 @@ namespace kvaro {
 
 class QsoLog {
  public:
-  void Append(QsoRecord record) { records_.push_back(std::move(record)); }
+  void Append(QsoRecord record);
 
   // Removes the earliest record with this call, mode and band; the records
   // behind it keep their order. Returns whether one was removed.
   bool RemoveFirst(std::string_view call, std::string_view mode, std::string_view band);
 
   // Forgets every record and frees the storage.
-  void Clear() { std::vector<QsoRecord>().swap(records_); }
+  void Clear();
+
+  // Whether a record with this band and mode has this call, or this prefix.
+  // They answer what a walk over the records would, without the walk: the
+  // host asks while the operator types, and a replayed log asks once per
+  // contact.
+  bool HasCall(std::string_view band, std::string_view mode, std::string_view call) const;
+  bool HasPrefix(std::string_view band, std::string_view mode, std::string_view prefix) const;
 
   std::size_t size() const { return records_.size(); }
   const QsoRecord& operator[](std::size_t i) const { return records_[i]; }
@@ -27,7 +37,12 @@ class QsoLog {
   auto end() const { return records_.end(); }
 
  private:
+  using Counts = std::unordered_map<std::string, std::uint32_t>;
+  static void Count(Counts& counts, const QsoRecord& r, const std::string& text, int change);
+
   std::vector<QsoRecord> records_;
+  // How many records hold each band, mode and call (and band, mode and prefix).
+  Counts calls_, prefixes_;
 };
 
 }  // namespace kvaro

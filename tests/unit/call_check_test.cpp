@@ -44,6 +44,18 @@ TEST_F(CallCheckTest, EmptyLogAnswersNew) {
   EXPECT_EQ(plugin.CheckCall("", "", "", ""), NewPrefix);
 }
 
+TEST_F(CallCheckTest, RemovedContactsNoLongerCount) {
+  Add({"DL1ABC", "CW", "DL", "EU", "20"});  // logged twice
+  Remove({"DL1ABC", "CW", "DL", "EU", "20"});
+  EXPECT_EQ(plugin.CheckCall("DL1ABC", "CW", "DL", "20"), Duplicate);
+  Remove({"DL1ABC", "CW", "DL", "EU", "20"});
+  EXPECT_EQ(plugin.CheckCall("DL1ABC", "CW", "DL", "20"), NewPrefix);
+  Remove({"K1ZZ", "SSB", "K", "NA", "20"});
+  EXPECT_EQ(plugin.CheckCall("W1AW", "SSB", "K", "20"), NewPrefix);
+  StartRun("Q1AB", "DL", "EU");
+  EXPECT_EQ(plugin.CheckCall("SV1AA", "CW", "SV", "40"), NewPrefix);
+}
+
 TEST_F(CallCheckTest, ADupeAfterAKnownPrefixStillWins) {
   Add({"DL9ZZ", "CW", "DL", "EU", "20"});
   EXPECT_EQ(plugin.CheckCall("DL9ZZ", "CW", "DL", "20"), Duplicate);

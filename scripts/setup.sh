@@ -3,8 +3,11 @@
 # Run as root. Safe to run again: what is already there is skipped quickly.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libgmock-dev g++-mingw-w64-i686 binutils-mingw-w64-i686
-          wine wine32:i386 xvfb xauth x11-utils imagemagick qemu-user-static)
+packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev g++-mingw-w64-i686 binutils-mingw-w64-i686
+          wine wine32:i386 xvfb xauth x11-utils imagemagick qemu-user-static
+          hamradio-files python3 nodejs)
+# Debian's nodejs comes without npm; NodeSource's holds it.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -32,5 +35,12 @@ if ! /lib/ld-linux.so.2 --help >/dev/null 2>&1; then
   fi
   /lib/ld-linux.so.2 --help >/dev/null 2>&1 || { echo "setup: cannot run 32-bit x86 programs" >&2; exit 1; }
   echo "setup: 32-bit x86 programs run under qemu-i386"
+fi
+# The ADIF parser that the scorer's reader is checked against, from the npm
+# registry, at the version the lock file names.
+crosscheck="$(cd "$(dirname "$0")/.." && pwd)/tests/adif_crosscheck"
+if [ ! -d "$crosscheck/node_modules/adif-parser-ts" ]; then
+  (cd "$crosscheck" && npm ci --no-audit --no-fund --silent)
+  echo "setup: installed adif-parser-ts"
 fi
 echo "setup: ready"

@@ -1,15 +1,27 @@
 #include "tools/score/adif_reader.h"
 
-#include <cctype>
 #include <charconv>
 
 namespace kvaro::score {
 namespace {
 
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 std::string Upper(std::string_view s) {
   std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : out) c = UpperAscii(c);
   return out;
+}
+
+// Where `tag` (upper case) first stands in `text`, in any letter case.
+std::size_t FindIgnoringCase(std::string_view text, std::string_view tag) {
+  for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', at + 1)) {
+    if (text.size() - at < tag.size()) break;
+    std::size_t i = 1;
+    while (i < tag.size() && UpperAscii(text[at + i]) == tag[i]) ++i;
+    if (i == tag.size()) return at;
+  }
+  return std::string_view::npos;
 }
 
 bool IsNameChar(char c) {
@@ -28,9 +40,8 @@ class Parser {
     // A file that does not begin with "<" has a header, up to <EOH>. Many
     // programs also begin the header with a tag: then an <EOH> before the
     // first <EOR> ends it. A file without <EOH> holds records only.
-    const std::string upper = Upper(text_);
-    const std::size_t eoh = upper.find("<EOH>");
-    bool inHeader = eoh != std::string::npos && (text_[0] != '<' || eoh < upper.find("<EOR>"));
+    const std::size_t eoh = FindIgnoringCase(text_, "<EOH>");
+    bool inHeader = eoh != std::string_view::npos && (text_[0] != '<' || eoh < FindIgnoringCase(text_, "<EOR>"));
     AdifRecord record;
     bool recordOpen = false;
     for (;;) {

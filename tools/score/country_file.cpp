@@ -38,6 +38,7 @@ bool IsContinent(std::string_view c) {
 bool CountryFile::Load(std::string_view text, std::string& error) {
   prefixes_.clear();
   exactCalls_.clear();
+  longestPrefix_ = 0;
   entities_ = 0;
   std::size_t pos = 0;
   std::size_t line = 1;
@@ -91,6 +92,7 @@ bool CountryFile::Load(std::string_view text, std::string& error) {
         if (close != std::string_view::npos) where.continent = std::string(entry.substr(open + 1, close - open - 1));
       }
       if (key.empty()) continue;
+      if (!exact) longestPrefix_ = std::max(longestPrefix_, key.size());
       (exact ? exactCalls_ : prefixes_).emplace(key, std::move(where));
     }
   }
@@ -102,8 +104,8 @@ bool CountryFile::Load(std::string_view text, std::string& error) {
 }
 
 std::optional<Location> CountryFile::LongestPrefix(std::string_view text) const {
-  for (std::size_t n = text.size(); n > 0; --n) {
-    const auto it = prefixes_.find(std::string(text.substr(0, n)));
+  for (std::size_t n = std::min(text.size(), longestPrefix_); n > 0; --n) {
+    const auto it = prefixes_.find(text.substr(0, n));
     if (it != prefixes_.end()) return it->second;
   }
   return std::nullopt;

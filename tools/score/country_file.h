@@ -7,6 +7,7 @@
 // DXCC entity that holds them.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,10 +35,18 @@ class CountryFile {
   std::size_t entities() const { return entities_; }
 
  private:
+  // Looked up by string_view, without making a string of each key tried.
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  using Table = std::unordered_map<std::string, Location, Hash, std::equal_to<>>;
+
   std::optional<Location> LongestPrefix(std::string_view text) const;
 
-  std::unordered_map<std::string, Location> prefixes_;
-  std::unordered_map<std::string, Location> exactCalls_;
+  Table prefixes_;
+  Table exactCalls_;
+  std::size_t longestPrefix_ = 0;
   std::size_t entities_ = 0;
 };
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <chrono>
 #include <limits>
+#include <unordered_map>
 
 namespace kvaro::score {
 namespace {
@@ -107,6 +108,7 @@ std::optional<Conversion> ConvertLog(const AdifLog& log, const CountryFile& coun
     return std::nullopt;
   };
   double first = std::numeric_limits<double>::max(), last = std::numeric_limits<double>::lowest();
+  std::unordered_map<std::string, std::optional<Location>> resolved;
   for (const AdifRecord& r : log.records) {
     ReplayContact c;
     c.record = r.number;
@@ -135,7 +137,10 @@ std::optional<Conversion> ConvertLog(const AdifLog& log, const CountryFile& coun
     c.rstReceived = HostText(r.Get("RST_RCVD").value_or(""));
     c.exchgSent = HostText(r.Get("STX_STRING").value_or(r.Get("STX").value_or("")));
     c.exchgReceived = HostText(r.Get("SRX_STRING").value_or(r.Get("SRX").value_or("")));
-    if (const std::optional<Location> where = countries.Resolve(c.call)) {
+    // Logs name most stations many times; each is looked up once.
+    auto cached = resolved.find(c.call);
+    if (cached == resolved.end()) cached = resolved.emplace(c.call, countries.Resolve(c.call)).first;
+    if (const std::optional<Location>& where = cached->second) {
       c.prefix = where->prefix;
       c.region = where->continent;
     } else {

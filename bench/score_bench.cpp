@@ -1,0 +1,58 @@
+// Scoring a whole log natively, as kvaro-score does: reading the ADIF text,
+// resolving every call in the country file, and replaying the contacts
+// through the exports (ResetStats0, CheckCall0 and AddData0 per contact,
+// GetResult0).
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "tools/score/adif_reader.h"
+#include "tools/score/country_file.h"
+#include "tools/score/log_conversion.h"
+#include "tools/score/replay.h"
+
+namespace {
+
+using namespace kvaro::score;
+
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+const CountryFile& Countries() {
+  static const CountryFile countries = [] {
+    CountryFile c;
+    std::string error;
+    if (!c.Load(Read("/usr/share/hamradio-files/cty.dat"), error)) throw std::runtime_error(error);
+    return c;
+  }();
+  return countries;
+}
+
+void ScoreLog(benchmark::State& state) {
+  const std::string path = std::string(KVARO_BENCH_LOGS) + "/log-" + std::to_string(state.range(0)) + ".adi";
+  const std::string text = Read(path);
+  if (text.empty()) {
+    state.SkipWithError(("cannot read " + path).c_str());
+    return;
+  }
+  std::size_t contacts = 0;
+  for (auto _ : state) {
+    std::string error;
+    const std::optional<AdifLog> log = ReadAdif(text, error);
+    const std::optional<Conversion> conversion = ConvertLog(*log, Countries(), {}, error);
+    const ReplayOutcome outcome = ReplayNative(conversion->plan);
+    benchmark::DoNotOptimize(outcome.summary.data());
+    contacts = conversion->plan.contacts.size();
+  }
+  state.counters["contacts"] = static_cast<double>(contacts);
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * contacts));
+}
+BENCHMARK(ScoreLog)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -2,16 +2,10 @@
 
 #include <charconv>
 
+#include "tools/score/ascii.h"
+
 namespace kvaro::score {
 namespace {
-
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string Upper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = UpperAscii(c);
-  return out;
-}
 
 // Where `tag` (upper case) first stands in `text`, in any letter case.
 std::size_t FindIgnoringCase(std::string_view text, std::string_view tag) {

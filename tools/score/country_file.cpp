@@ -4,6 +4,8 @@
 #include <cctype>
 #include <vector>
 
+#include "tools/score/ascii.h"
+
 namespace kvaro::score {
 namespace {
 
@@ -11,12 +13,6 @@ std::string_view Trim(std::string_view s) {
   while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
   while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
   return s;
-}
-
-std::string Upper(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
 }
 
 std::vector<std::string_view> Split(std::string_view s, char separator) {

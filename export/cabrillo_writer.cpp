@@ -79,15 +79,16 @@ std::string CabrilloHeader(const StationInfo& s, std::int32_t claimedScore) {
          "SOAPBOX: " + s.soapbox + "\r\n";
 }
 
-void ExportContext::FormatQsoLine(const std::string& call, std::int32_t freqKhz, const char* modeCode,
-                                  const COleDateTime& time, const std::string& rstSent,
-                                  const std::string& exchgSent, const std::string& rstReceived,
-                                  const std::string& exchgReceived) {
+void ExportContext::FormatQsoLine(std::string_view call, std::int32_t freqKhz, const char* modeCode,
+                                  const COleDateTime& time, std::string_view rstSent,
+                                  std::string_view exchgSent, std::string_view rstReceived,
+                                  std::string_view exchgReceived) {
   const std::string when = FormatOleDate(time, "%Y-%m-%d %H%M");
-  qsoLines.push_back(Print("QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n",
-                           static_cast<int>(freqKhz), modeCode, when.c_str(),
-                           station.callsign.c_str(), rstSent.c_str(), exchgSent.c_str(), call.c_str(),
-                           rstReceived.c_str(), exchgReceived.c_str()));
+  const auto text = [](std::string_view s) { return std::string(s); };
+  qsoLines.push_back(Print("QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n", static_cast<int>(freqKhz),
+                           modeCode, when.c_str(), station.callsign.c_str(), text(rstSent).c_str(),
+                           text(exchgSent).c_str(), text(call).c_str(), text(rstReceived).c_str(),
+                           text(exchgReceived).c_str()));
 }
 
 std::string ExportContext::WriteCabrilloFile(std::int32_t claimedScore, Platform& platform) const {
@@ -115,8 +116,8 @@ std::string ExportContext::WriteCabrilloFile(std::int32_t claimedScore, Platform
 std::string ExportContext::ExportLog(const QsoLog& log, std::int32_t claimedScore, Platform& platform) {
   qsoLines.clear();
   for (const QsoRecord& r : log) {
-    FormatQsoLine(r.call, static_cast<std::int32_t>(r.freqKhz), CabrilloModeCode(r.mode), r.time,
-                  r.rstSent, r.exchgSent, r.rstReceived, r.exchgReceived);
+    FormatQsoLine(r.call(), static_cast<std::int32_t>(r.freqKhz), CabrilloModeCode(r.mode()), r.time,
+                  r.rstSent(), r.exchgSent(), r.rstReceived(), r.exchgReceived());
   }
   return WriteCabrilloFile(claimedScore, platform);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "plugin/ole_date_time.h"
@@ -34,10 +35,9 @@ class ExportContext {
   int PrepareEntrantInfo(const std::string& callsign, Platform& platform);
 
   // Appends the Cabrillo line of one contact to `qsoLines`.
-  void FormatQsoLine(const std::string& call, std::int32_t freqKhz, const char* modeCode,
-                     const COleDateTime& time, const std::string& rstSent,
-                     const std::string& exchgSent, const std::string& rstReceived,
-                     const std::string& exchgReceived);
+  void FormatQsoLine(std::string_view call, std::int32_t freqKhz, const char* modeCode,
+                     const COleDateTime& time, std::string_view rstSent, std::string_view exchgSent,
+                     std::string_view rstReceived, std::string_view exchgReceived);
 
   // Writes the Cabrillo file from the header, "cabrillo.ini" and `qsoLines`,
   // replacing an older file only once the new one is complete. Returns the

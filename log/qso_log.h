@@ -4,18 +4,19 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <deque>
 #include <string_view>
 #include <unordered_map>
-#include <vector>
 
 #include "log/qso_record.h"
+#include "log/text_store.h"
 
 namespace kvaro {
 
 class QsoLog {
  public:
-  void Append(QsoRecord record);
+  // Stores a copy of the contact's texts.
+  void Append(const ContactTexts& texts, std::uint32_t freqKhz, const COleDateTime& time);
 
   // Removes the earliest record with this call, mode and band; the records
   // behind it keep their order. Returns whether one was removed.
@@ -37,10 +38,25 @@ class QsoLog {
   auto end() const { return records_.end(); }
 
  private:
-  using Counts = std::unordered_map<std::string, std::uint32_t>;
-  static void Count(Counts& counts, const QsoRecord& r, const std::string& text, int change);
+  // Band, mode and a third text, borrowed from the text store (or, for a
+  // lookup, from the caller). Lengths fit 32 bits, as the store's offsets do.
+  struct Key {
+    const char* text[3];
+    std::uint32_t size[3];
+    Key(std::string_view band, std::string_view mode, std::string_view third);
+    std::string_view operator[](int i) const { return {text[i], size[i]}; }
+    bool operator==(const Key& other) const;
+  };
+  struct KeyHash {
+    std::size_t operator()(const Key& key) const noexcept;
+  };
+  using Counts = std::unordered_map<Key, std::uint32_t, KeyHash>;
+  static void Count(Counts& counts, const Key& key, int change);
 
-  std::vector<QsoRecord> records_;
+  // A deque grows without copying what it holds, so the log's peak memory
+  // stays close to what it keeps.
+  std::deque<QsoRecord> records_;
+  TextStore texts_;
   // How many records hold each band, mode and call (and band, mode and prefix).
   Counts calls_, prefixes_;
 };

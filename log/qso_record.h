@@ -1,8 +1,8 @@
 // One stored contact, and the Greek-prefix test that the whole plug-in shares.
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "plugin/ole_date_time.h"
@@ -12,24 +12,43 @@ namespace kvaro {
 // "SV", "SV5" and "SV9" exactly: case-sensitive, whole text.
 bool IsGreekPrefix(std::string_view prefix);
 
-struct QsoRecord {
-  std::string call;
-  std::string prefix;
-  std::string region;
-  std::string band;
-  std::string mode;
-  std::string rstReceived;
-  std::string rstSent;
-  std::string exchgReceived;
-  std::string exchgSent;
-  std::uint32_t freqKhz = 0;  // the host's frequency in Hz, divided by 1000
-  COleDateTime time;
+// The texts of a contact as the host hands them over.
+struct ContactTexts {
+  std::string_view call, prefix, region, band, mode, rstReceived, rstSent, exchgReceived, exchgSent;
+};
+
+// A contact as the log stores it: its nine texts lie one after the other in
+// the log's text store, and the record keeps where each ends.
+class QsoRecord {
+ public:
+  std::string_view call() const { return Text(0); }
+  std::string_view prefix() const { return Text(1); }
+  std::string_view region() const { return Text(2); }
+  std::string_view band() const { return Text(3); }
+  std::string_view mode() const { return Text(4); }
+  std::string_view rstReceived() const { return Text(5); }
+  std::string_view rstSent() const { return Text(6); }
+  std::string_view exchgReceived() const { return Text(7); }
+  std::string_view exchgSent() const { return Text(8); }
 
   // The callsign when the worked station is Greek, else empty. It follows from
   // the stored prefix, so it is not stored a second time.
-  std::string_view greekCall() const {
-    return IsGreekPrefix(prefix) ? std::string_view{call} : std::string_view{};
+  std::string_view greekCall() const { return IsGreekPrefix(prefix()) ? call() : std::string_view{}; }
+
+  std::uint32_t freqKhz = 0;  // the host's frequency in Hz, divided by 1000
+  COleDateTime time;
+
+ private:
+  friend class QsoLog;
+  static constexpr std::size_t kTexts = 9;
+
+  std::string_view Text(std::size_t i) const {
+    const std::uint32_t begin = i == 0 ? 0 : ends_[i - 1];
+    return {texts_ + begin, ends_[i] - begin};
   }
+
+  const char* texts_ = nullptr;
+  std::array<std::uint32_t, kTexts> ends_{};
 };
 
 }  // namespace kvaro

@@ -53,19 +53,10 @@ int Plugin::ResetStats(const RunStart& run) {
 
 int Plugin::AddData(const ContactArgs& c) {
   bandList_.AddIfNew(Text(c.band));
-  QsoRecord record;
-  record.call = Text(c.call);
-  record.prefix = Text(c.prefix);
-  record.region = Text(c.region);
-  record.band = Text(c.band);
-  record.mode = Text(c.mode);
-  record.rstReceived = Text(c.rstReceived);
-  record.rstSent = Text(c.rstSent);
-  record.exchgReceived = Text(c.exchgReceived);
-  record.exchgSent = Text(c.exchgSent);
-  record.freqKhz = c.freqHz / 1000;
-  if (c.time) record.time = *c.time;
-  qsoLog_.Append(std::move(record));
+  const ContactTexts texts{Text(c.call),     Text(c.prefix),      Text(c.region),
+                           Text(c.band),     Text(c.mode),        Text(c.rstReceived),
+                           Text(c.rstSent),  Text(c.exchgReceived), Text(c.exchgSent)};
+  qsoLog_.Append(texts, c.freqHz / 1000, c.time ? *c.time : COleDateTime{});
   return 1;
 }
 

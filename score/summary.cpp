@@ -46,8 +46,8 @@ Summary BuildSummary(const SummaryTitle& title, const OwnStation& own, const Qso
   for (std::size_t i = 0; i < bands.size(); ++i) bandIndex.emplace(bands[i], i);
   std::vector<BandTally> tallies(bands.size());
   for (const QsoRecord& record : log) {
-    if (record.call.empty()) continue;
-    const auto it = bandIndex.find(record.band);
+    if (record.call().empty()) continue;
+    const auto it = bandIndex.find(record.band());
     if (it != bandIndex.end()) tallies[it->second].Count(record, own);
   }
 

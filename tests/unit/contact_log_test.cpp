@@ -9,7 +9,7 @@ class ContactLogTest : public PluginTest {
 
   std::vector<std::string> Calls() const {
     std::vector<std::string> calls;
-    for (const QsoRecord& r : plugin.qsoLog()) calls.push_back(r.call);
+    for (const QsoRecord& r : plugin.qsoLog()) calls.emplace_back(r.call());
     return calls;
   }
 };
@@ -23,15 +23,15 @@ TEST_F(ContactLogTest, StoresEveryFieldFromItsArgument) {
   EXPECT_EQ(plugin.AddData(args), 1);
   ASSERT_EQ(plugin.qsoLog().size(), 1u);
   const QsoRecord& r = plugin.qsoLog()[0];
-  EXPECT_EQ(r.call, "SV5DKL");
-  EXPECT_EQ(r.prefix, "SV5");
-  EXPECT_EQ(r.region, "EU");
-  EXPECT_EQ(r.band, "20");
-  EXPECT_EQ(r.mode, "SSB");
-  EXPECT_EQ(r.rstSent, "57");
-  EXPECT_EQ(r.rstReceived, "58");
-  EXPECT_EQ(r.exchgSent, "011");
-  EXPECT_EQ(r.exchgReceived, "022");
+  EXPECT_EQ(r.call(), "SV5DKL");
+  EXPECT_EQ(r.prefix(), "SV5");
+  EXPECT_EQ(r.region(), "EU");
+  EXPECT_EQ(r.band(), "20");
+  EXPECT_EQ(r.mode(), "SSB");
+  EXPECT_EQ(r.rstSent(), "57");
+  EXPECT_EQ(r.rstReceived(), "58");
+  EXPECT_EQ(r.exchgSent(), "011");
+  EXPECT_EQ(r.exchgReceived(), "022");
   EXPECT_EQ(r.greekCall(), "SV5DKL");
   EXPECT_EQ(r.freqKhz, 14025u);
   const double time = r.time.value;  // the packed record's field is read by value
@@ -103,7 +103,7 @@ TEST_F(ContactLogTest, BandListKeepsFirstSeenDistinctLabels) {
 TEST_F(ContactLogTest, NullTextsFromTheHostReadAsEmpty) {
   ContactArgs args{};
   EXPECT_EQ(plugin.AddData(args), 1);
-  EXPECT_EQ(plugin.qsoLog()[0].call, "");
+  EXPECT_EQ(plugin.qsoLog()[0].call(), "");
   EXPECT_EQ(plugin.qsoLog()[0].time.status, COleDateTime::valid);
   EXPECT_EQ(plugin.RemoveData(args), 0);
 }

@@ -1,13 +1,21 @@
 #include "log/band_list.h"
 
-#include <algorithm>
-
 namespace kvaro {
 
 void BandList::AddIfNew(std::string_view label) {
-  if (std::find(labels_.begin(), labels_.end(), label) == labels_.end()) {
-    labels_.emplace_back(label);
-  }
+  if (known_.emplace(label).second) labels_.emplace_back(label);
+}
+
+void BandList::Clear() {
+  std::vector<std::string>().swap(labels_);
+  std::unordered_set<std::string>().swap(known_);
+}
+
+void BandList::Reorder(const std::vector<std::size_t>& order) {
+  std::vector<std::string> reordered;
+  reordered.reserve(labels_.size());
+  for (std::size_t from : order) reordered.push_back(std::move(labels_[from]));
+  labels_.swap(reordered);
 }
 
 }  // namespace kvaro

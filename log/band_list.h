@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace kvaro {
@@ -14,14 +15,17 @@ class BandList {
   // Appends the label unless an equal one is already listed.
   void AddIfNew(std::string_view label);
 
-  void Clear() { std::vector<std::string>().swap(labels_); }
+  void Clear();
 
   std::size_t size() const { return labels_.size(); }
   const std::string& operator[](std::size_t i) const { return labels_[i]; }
   void Swap(std::size_t i, std::size_t j) { labels_[i].swap(labels_[j]); }
+  // Puts the label now at position order[k] at position k, for every k.
+  void Reorder(const std::vector<std::size_t>& order);
 
  private:
   std::vector<std::string> labels_;
+  std::unordered_set<std::string> known_;  // the same labels, to find one at once
 };
 
 }  // namespace kvaro

@@ -15,9 +15,13 @@ inline constexpr std::size_t kBandKeyWidth = 20;
 // their own key.
 std::string BandSortKey(std::string_view label);
 
-// Exchange sort in place: for each position, every later label with a greater
-// key is swapped into it. Labels with equal keys (7 and 07) are never swapped
-// with each other, though a swap with a third label can still reorder them.
+// Orders the labels in place as an exchange sort does: for each position,
+// every later label with a greater key is swapped into it. Labels with equal
+// keys (7 and 07) are never swapped with each other, though a swap with a
+// third label can still reorder them.
 void OrderBands(BandList& bands);
+
+// The exchange sort itself, step by step; m(m-1)/2 comparisons.
+void ExchangeSortBands(BandList& bands);
 
 }  // namespace kvaro

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,28 @@ TEST(BandOrder, Table) {
       {{"20M", "20m"}, {"20m", "20M"}},
   };
   for (const Case& c : cases) EXPECT_EQ(Ordered(c.in), c.out);
+}
+
+// The quick way and the exchange sort end in the same order, ties or not.
+TEST(BandOrder, SameOrderAsTheExchangeSortOnRandomLabels) {
+  std::uint32_t seed = 12345;
+  const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+  const char alphabet[] = "0123456789.mcMk";
+  for (int round = 0; round < 300; ++round) {
+    BandList quick, exchange;
+    const int labels = 1 + static_cast<int>(next() % 40);
+    for (int i = 0; i < labels; ++i) {
+      std::string label;
+      const int length = static_cast<int>(next() % (round % 3 == 0 ? 4 : 23));
+      for (int k = 0; k < length; ++k) label += alphabet[next() % (sizeof alphabet - 1)];
+      quick.AddIfNew(label);
+      exchange.AddIfNew(label);
+    }
+    OrderBands(quick);
+    ExchangeSortBands(exchange);
+    ASSERT_EQ(quick.size(), exchange.size());
+    for (std::size_t i = 0; i < quick.size(); ++i) ASSERT_EQ(quick[i], exchange[i]) << "round " << round;
+  }
 }
 
 TEST(BandOrder, KeyIsFilledToTwentyCharacters) {

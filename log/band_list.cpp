@@ -3,12 +3,14 @@
 namespace kvaro {
 
 void BandList::AddIfNew(std::string_view label) {
-  if (known_.emplace(label).second) labels_.emplace_back(label);
+  if (known_.find(label) != known_.end()) return;
+  known_.emplace(label);
+  labels_.emplace_back(label);
 }
 
 void BandList::Clear() {
   std::vector<std::string>().swap(labels_);
-  std::unordered_set<std::string>().swap(known_);
+  decltype(known_)().swap(known_);
 }
 
 void BandList::Reorder(const std::vector<std::size_t>& order) {

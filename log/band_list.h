@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -25,7 +26,12 @@ class BandList {
 
  private:
   std::vector<std::string> labels_;
-  std::unordered_set<std::string> known_;  // the same labels, to find one at once
+  // The same labels, to find one at once, looked up without a copy.
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const noexcept { return std::hash<std::string_view>{}(s); }
+  };
+  std::unordered_set<std::string, Hash, std::equal_to<>> known_;
 };
 
 }  // namespace kvaro

@@ -1,0 +1,260 @@
+// The plug-in's exports as the host calls them, on generated logs of 1,000,
+// 10,000 and 100,000 contacts over twelve band labels. Beside each
+// operation, in the same run, its floor: one plain pass over the stored
+// fields that the operation has to read. Each benchmark reports its time,
+// the floor's time and their ratio.
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <new>
+#include <string>
+
+#include "platform/posix_platform.h"
+#include "plugin/exports.h"
+#include "tools/score/adif_reader.h"
+#include "tools/score/country_file.h"
+#include "tools/score/log_conversion.h"
+
+// Every allocation of this program is counted, so that a benchmark can read
+// the peak memory of what it stores. The benchmarks run on one thread.
+namespace {
+std::size_t g_current = 0, g_peak = 0;
+}  // namespace
+
+void* operator new(std::size_t size) {
+  void* p = std::malloc(size + 16);
+  if (!p) throw std::bad_alloc();
+  *static_cast<std::size_t*>(p) = size;
+  g_current += size;
+  if (g_current > g_peak) g_peak = g_current;
+  return static_cast<char*>(p) + 16;
+}
+// The block came from malloc in operator new above.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void operator delete(void* p) noexcept {
+  if (!p) return;
+  char* block = static_cast<char*>(p) - 16;
+  g_current -= *reinterpret_cast<std::size_t*>(block);
+  std::free(block);
+}
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete[](void* p) noexcept { operator delete(p); }
+void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace kvaro::score;
+using Clock = std::chrono::steady_clock;
+
+std::string Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The generated log of n contacts as the host would hand it over.
+const ReplayPlan& Plan(std::int64_t n) {
+  static std::map<std::int64_t, ReplayPlan> plans;
+  auto it = plans.find(n);
+  if (it != plans.end()) return it->second;
+  static CountryFile countries;
+  std::string error;
+  if (countries.entities() == 0 && !countries.Load(Read("/usr/share/hamradio-files/cty.dat"), error)) {
+    throw std::runtime_error(error);
+  }
+  const std::optional<AdifLog> log =
+      ReadAdif(Read(std::string(KVARO_BENCH_LOGS) + "/log-" + std::to_string(n) + ".adi"), error);
+  if (!log) throw std::runtime_error(error);
+  std::optional<Conversion> c = ConvertLog(*log, countries, {}, error);
+  if (!c) throw std::runtime_error(error);
+  return plans.emplace(n, std::move(c->plan)).first->second;
+}
+
+const char* const u = "";
+COleDateTime g_unused{0.0, COleDateTime::null};
+
+void Reset(const ReplayPlan& p, int exportFlag) {
+  COleDateTime start{p.start, COleDateTime::valid}, end{p.end, COleDateTime::valid};
+  ResetStats0(u, exportFlag, p.ownCall.c_str(), &start, &end, u, u, u, u, u, u, u, u, u, p.ownPrefix.c_str(), 0,
+              0, 0, 0.0, 0.0, u, p.ownRegion.c_str(), u);
+}
+
+void Add(const ReplayContact& c) {
+  COleDateTime time{c.time, COleDateTime::valid};
+  AddData0(u, c.call.c_str(), &time, &g_unused, &g_unused, &g_unused, 0, c.freqHz, c.mode.c_str(), c.rstSent.c_str(),
+           c.rstReceived.c_str(), c.exchgSent.c_str(), c.exchgReceived.c_str(), u, u, u, u, u, u, u, u, u,
+           c.prefix.c_str(), 0, 0, 0, 0.0, 0.0, u, c.region.c_str(), u, c.band.c_str(), u);
+}
+
+void Replay(const ReplayPlan& p, int exportFlag = 0) {
+  Reset(p, exportFlag);
+  for (const ReplayContact& c : p.contacts) Add(c);
+}
+
+int Check(const char* call, const char* mode, const char* prefix, const char* band) {
+  char b27[8], b28[8];
+  return CheckCall0(call, 0, 0, mode, u, u, u, u, u, u, u, u, u, prefix, 0, 0, 0, 0.0, 0.0, u, u, u, u, u, band, u,
+                    b27, b28);
+}
+
+// Runs `op` in the benchmark loop and `floor` a few times beside it; reports
+// both and their ratio.
+template <typename Op, typename Floor>
+void Measure(benchmark::State& state, Op op, Floor floor) {
+  double opSeconds = 0;
+  for (auto _ : state) {
+    const auto t0 = Clock::now();
+    op();
+    const double s = std::chrono::duration<double>(Clock::now() - t0).count();
+    state.SetIterationTime(s);
+    opSeconds += s;
+  }
+  double floorSeconds = 1e300;
+  for (int i = 0; i < 5; ++i) {
+    const auto t0 = Clock::now();
+    floor();
+    floorSeconds = std::min(floorSeconds, std::chrono::duration<double>(Clock::now() - t0).count());
+  }
+  const double mean = opSeconds / static_cast<double>(state.iterations());
+  state.counters["floor_us"] = floorSeconds * 1e6;
+  state.counters["ratio"] = mean / floorSeconds;
+}
+
+std::size_t g_sink = 0;
+
+// The floor of reading every stored record's fields once.
+template <typename Fields>
+void PassOverRecords(const ReplayPlan& p, Fields fields) {
+  std::size_t sum = 0;
+  for (const ReplayContact& c : p.contacts) sum += fields(c);
+  g_sink += sum;
+  benchmark::DoNotOptimize(g_sink);
+}
+
+// ResetStats0, then one AddData0 per contact. Floor: copying the same texts
+// once into a buffer, as storing them has to.
+void BM_Replay(benchmark::State& state) {
+  const ReplayPlan& p = Plan(state.range(0));
+  std::string buffer;
+  Measure(state, [&] { Replay(p); },
+          [&] {
+            buffer.clear();
+            for (const ReplayContact& c : p.contacts) {
+              for (const std::string* t : {&c.call, &c.prefix, &c.region, &c.band, &c.mode, &c.rstReceived,
+                                           &c.rstSent, &c.exchgReceived, &c.exchgSent}) {
+                buffer.append(*t);
+              }
+            }
+            benchmark::DoNotOptimize(buffer.data());
+          });
+}
+
+// CheckCall0 for a new call and for a duplicate. Floor: one pass over the
+// band, mode, call and prefix of every stored contact, as a walk would read.
+void CheckCallBench(benchmark::State& state, bool duplicate) {
+  const ReplayPlan& p = Plan(state.range(0));
+  Replay(p);
+  const ReplayContact& last = p.contacts.back();
+  const std::string call = duplicate ? last.call : "Q9NEW";
+  Measure(state, [&] { benchmark::DoNotOptimize(Check(call.c_str(), last.mode.c_str(), last.prefix.c_str(), last.band.c_str())); },
+          [&] {
+            PassOverRecords(p, [&](const ReplayContact& c) {
+              return std::size_t(c.band == last.band) + (c.mode == last.mode) + (c.call == call) + (c.prefix == last.prefix);
+            });
+          });
+}
+void BM_CheckCallNew(benchmark::State& state) { CheckCallBench(state, false); }
+void BM_CheckCallDuplicate(benchmark::State& state) { CheckCallBench(state, true); }
+
+// GetResult0 without export. Floor: one pass over the call, band, mode,
+// prefix and region of every stored contact.
+void BM_GetResult(benchmark::State& state) {
+  const ReplayPlan& p = Plan(state.range(0));
+  Replay(p);
+  int result = 0;
+  Measure(state, [&] { benchmark::DoNotOptimize(GetResult0(&result)); },
+          [&] {
+            PassOverRecords(p, [](const ReplayContact& c) {
+              return c.call.size() + c.band.size() + c.mode.size() + c.prefix.size() + c.region.size() +
+                     static_cast<unsigned char>(c.band[0]) + static_cast<unsigned char>(c.prefix.empty() ? 0 : c.prefix[0]);
+            });
+          });
+}
+
+// GetResult0 of an export run: the summary and the whole Cabrillo file.
+// Floor: one pass that writes the fields of every contact, one line each,
+// into a file.
+void BM_GetResultExport(benchmark::State& state) {
+  const ReplayPlan& p = Plan(state.range(0));
+  Replay(p, 1);
+  int result = 0;
+  std::string lines;
+  Measure(state, [&] { benchmark::DoNotOptimize(GetResult0(&result)); },
+          [&] {
+            lines.clear();
+            for (const ReplayContact& c : p.contacts) {
+              for (const std::string* t : {&c.call, &c.mode, &c.rstSent, &c.exchgSent, &c.rstReceived, &c.exchgReceived}) {
+                lines.append(*t).push_back(' ');
+              }
+              lines.append("\r\n");
+            }
+            std::FILE* f = std::fopen("floor.txt", "wb");
+            std::fwrite(lines.data(), 1, lines.size(), f);
+            std::fclose(f);
+          });
+}
+
+// Peak memory of replaying the log, per stored contact and beyond its texts.
+void BM_MemoryPerContact(benchmark::State& state) {
+  const ReplayPlan& p = Plan(state.range(0));
+  std::size_t texts = 0;
+  for (const ReplayContact& c : p.contacts) {
+    texts += c.call.size() + c.prefix.size() + c.region.size() + c.band.size() + c.mode.size() + c.rstReceived.size() +
+             c.rstSent.size() + c.exchgReceived.size() + c.exchgSent.size();
+  }
+  double perContact = 0;
+  for (auto _ : state) {
+    Reset(p, 0);  // frees the last log
+    const std::size_t before = g_current;
+    g_peak = before;
+    for (const ReplayContact& c : p.contacts) Add(c);
+    const std::size_t peak = g_peak - before;
+    perContact = (static_cast<double>(peak) - static_cast<double>(texts)) / static_cast<double>(p.contacts.size());
+  }
+  state.counters["bytes_per_contact"] = perContact;
+  state.counters["text_bytes_per_contact"] = static_cast<double>(texts) / static_cast<double>(p.contacts.size());
+}
+
+#define KVARO_SIZES ->Arg(1000)->Arg(10000)->Arg(100000)
+BENCHMARK(BM_Replay) KVARO_SIZES->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckCallNew) KVARO_SIZES->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CheckCallDuplicate) KVARO_SIZES->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_GetResult) KVARO_SIZES->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GetResultExport) KVARO_SIZES->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MemoryPerContact) KVARO_SIZES->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The plug-in writes its files into the current directory, as into the
+  // host's: a directory of this run's own, with a Plugins folder.
+  const fs::path work = fs::temp_directory_path() / ("kvaro-bench-" + std::to_string(::getpid()));
+  fs::create_directories(work / "Plugins");
+  fs::current_path(work);
+  kvaro::NativePosixPlatform().messageSink = [](const std::string&, const char*) {};
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  fs::current_path(fs::temp_directory_path());
+  fs::remove_all(work);
+  return 0;
+}

@@ -73,7 +73,7 @@ class Plugin {
   Platform& platform_;
   // The module-wide objects, in the order they are created (and the reverse
   // of the order they are destroyed).
-  Application application_;
+  [[maybe_unused]] Application application_;
   ExportContext exportContext_;
   QsoLog qsoLog_;
   BandList bandList_;

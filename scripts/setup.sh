@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev g++-mingw-w64-i686 binutils-mingw-w64-i686
           wine wine32:i386 xvfb xauth x11-utils imagemagick qemu-user-static
-          hamradio-files python3 nodejs)
+          hamradio-files python3 nodejs clang libclang-rt-14-dev)
 # Debian's nodejs comes without npm; NodeSource's holds it.
 command -v npm >/dev/null 2>&1 || packages+=(npm)
 

@@ -8,33 +8,30 @@
 
 namespace kvaro {
 
-QsoLog::Key::Key(std::string_view band, std::string_view mode, std::string_view third)
-    : text{band.data(), mode.data(), third.data()},
-      size{static_cast<std::uint32_t>(band.size()), static_cast<std::uint32_t>(mode.size()),
-           static_cast<std::uint32_t>(third.size())} {}
-
-bool QsoLog::Key::operator==(const Key& other) const {
-  return (*this)[0] == other[0] && (*this)[1] == other[1] && (*this)[2] == other[2];
+template <typename Map, typename K>
+bool QsoLog::Count(Map& counts, const K& key, int change) {
+  if (change > 0) return ++counts[key] == 1;
+  const auto it = counts.find(key);
+  if (it == counts.end() || --it->second != 0) return false;
+  counts.erase(it);
+  return true;
 }
 
-// FNV-1a over the three texts and their lengths: the keys are short, and a
-// loop the compiler sees through beats three calls of the library's hash.
-std::size_t QsoLog::KeyHash::operator()(const Key& key) const noexcept {
-  std::uint64_t h = 14695981039346656037ull;
-  for (int i = 0; i < 3; ++i) {
-    for (std::uint32_t k = 0; k < key.size[i]; ++k) {
-      h = (h ^ static_cast<unsigned char>(key.text[i][k])) * 1099511628211ull;
-    }
-    h = (h ^ key.size[i]) * 1099511628211ull;
-  }
-  return static_cast<std::size_t>(h ^ (h >> 29));
+bool QsoLog::Count(KeyCounts& counts, const QsoRecord& r, const KeyCounts::Key& key, int change) {
+  return change > 0 ? counts.Add(r.texts_, key) : counts.Remove(key);
 }
 
-void QsoLog::Count(Counts& counts, const Key& key, int change) {
-  if (change > 0) {
-    ++counts[key];
-  } else if (const auto it = counts.find(key); it != counts.end() && --it->second == 0) {
-    counts.erase(it);
+void QsoLog::CountRecord(const QsoRecord& r, int change) {
+  // The keys borrow the stored copies, which stay until Clear.
+  Count(calls_, r, {r.band(), r.mode(), r.call()}, change);
+  Count(prefixes_, r, {r.band(), r.mode(), r.prefix()}, change);
+  if (r.call().empty()) return;  // the summary counts only contacts with a callsign
+  BandDistinct& d = distinct_[r.bandId()];
+  const std::uint64_t bandPrefix = std::uint64_t{r.bandId()} << 32 | r.prefixId();
+  if (Count(bandPrefixes_, bandPrefix, change)) d.prefixes = change > 0 ? d.prefixes + 1 : d.prefixes - 1;
+  // No mode in this key: an empty text at the start of the record's block.
+  if (IsGreekPrefix(r.prefix()) && Count(bandGreekCalls_, r, {r.band(), r.call().substr(0, 0), r.call()}, change)) {
+    d.greekCalls = change > 0 ? d.greekCalls + 1 : d.greekCalls - 1;
   }
 }
 
@@ -47,7 +44,9 @@ void QsoLog::Append(const ContactTexts& t, std::uint32_t freqKhz, const COleDate
   if (total > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("contact texts too long");
 
   QsoRecord record;
-  char* out = texts_.Allocate(total);
+  // A record without any text still needs a place for its (empty) texts.
+  static char noTexts[1];
+  char* out = total > 0 ? texts_.Allocate(total) : noTexts;
   record.texts_ = out;
   std::uint32_t end = 0;
   for (std::size_t i = 0; i < QsoRecord::kTexts; ++i) {
@@ -57,9 +56,16 @@ void QsoLog::Append(const ContactTexts& t, std::uint32_t freqKhz, const COleDate
   }
   record.freqKhz = freqKhz;
   record.time = time;
-  // The keys borrow the stored copies, which stay until Clear.
-  Count(calls_, Key(record.band(), record.mode(), record.call()), +1);
-  Count(prefixes_, Key(record.band(), record.mode(), record.prefix()), +1);
+  record.bandId_ = bandIds_.Id(record.band());
+  record.prefixId_ = prefixIds_.Id(record.prefix());
+  record.regionId_ = regionIds_.Id(record.region());
+  const std::string_view mode = record.mode();
+  record.modeCode_ = mode == "CW"     ? QsoRecord::Cw
+                     : mode == "SSB"  ? QsoRecord::Ssb
+                     : mode == "RTTY" ? QsoRecord::Rtty
+                                      : QsoRecord::OtherMode;
+  if (distinct_.size() < bandIds_.size()) distinct_.resize(bandIds_.size());
+  CountRecord(record, +1);
   records_.push_back(record);
 }
 
@@ -68,37 +74,32 @@ bool QsoLog::RemoveFirst(std::string_view call, std::string_view mode, std::stri
     return r.call() == call && r.mode() == mode && r.band() == band;
   });
   if (it == records_.end()) return false;
-  // The removed record's texts stay in the store, so a key that still
-  // borrows them stays valid.
-  Count(calls_, Key(it->band(), it->mode(), it->call()), -1);
-  Count(prefixes_, Key(it->band(), it->mode(), it->prefix()), -1);
+  // The removed record's texts stay in the store, so a key or a number that
+  // still borrows them stays valid.
+  CountRecord(*it, -1);
   records_.erase(it);
   return true;
 }
 
 void QsoLog::Clear() {
   std::deque<QsoRecord>().swap(records_);
-  Counts().swap(calls_);
-  Counts().swap(prefixes_);
+  calls_.Clear();
+  prefixes_.Clear();
+  bandIds_.Clear();
+  prefixIds_.Clear();
+  regionIds_.Clear();
+  decltype(bandPrefixes_)().swap(bandPrefixes_);
+  bandGreekCalls_.Clear();
+  std::vector<BandDistinct>().swap(distinct_);
   texts_.Clear();
 }
 
-namespace {
-
-// No stored text is longer than 32 bits can count.
-bool Storable(std::string_view a, std::string_view b, std::string_view c) {
-  constexpr std::size_t max = std::numeric_limits<std::uint32_t>::max();
-  return a.size() <= max && b.size() <= max && c.size() <= max;
-}
-
-}  // namespace
-
 bool QsoLog::HasCall(std::string_view band, std::string_view mode, std::string_view call) const {
-  return Storable(band, mode, call) && calls_.find(Key(band, mode, call)) != calls_.end();
+  return calls_.Contains({band, mode, call});
 }
 
 bool QsoLog::HasPrefix(std::string_view band, std::string_view mode, std::string_view prefix) const {
-  return Storable(band, mode, prefix) && prefixes_.find(Key(band, mode, prefix)) != prefixes_.end();
+  return prefixes_.Contains({band, mode, prefix});
 }
 
 }  // namespace kvaro

@@ -7,8 +7,11 @@
 #include <deque>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
+#include "log/key_counts.h"
 #include "log/qso_record.h"
+#include "log/text_ids.h"
 #include "log/text_store.h"
 
 namespace kvaro {
@@ -32,33 +35,46 @@ class QsoLog {
   bool HasCall(std::string_view band, std::string_view mode, std::string_view call) const;
   bool HasPrefix(std::string_view band, std::string_view mode, std::string_view prefix) const;
 
+  // The numbers that the records' bandId, prefixId and regionId refer to.
+  const TextIds& bands() const { return bandIds_; }
+  const TextIds& prefixes() const { return prefixIds_; }
+  const TextIds& regions() const { return regionIds_; }
+
+  // Among the records of a band that have a callsign: how many distinct
+  // prefixes, and how many distinct callsigns with a Greek prefix.
+  struct BandDistinct {
+    std::uint32_t prefixes = 0;
+    std::uint32_t greekCalls = 0;
+  };
+  BandDistinct Distinct(std::uint32_t bandId) const {
+    return bandId < distinct_.size() ? distinct_[bandId] : BandDistinct{};
+  }
+
   std::size_t size() const { return records_.size(); }
   const QsoRecord& operator[](std::size_t i) const { return records_[i]; }
   auto begin() const { return records_.begin(); }
   auto end() const { return records_.end(); }
 
  private:
-  // Band, mode and a third text, borrowed from the text store (or, for a
-  // lookup, from the caller). Lengths fit 32 bits, as the store's offsets do.
-  struct Key {
-    const char* text[3];
-    std::uint32_t size[3];
-    Key(std::string_view band, std::string_view mode, std::string_view third);
-    std::string_view operator[](int i) const { return {text[i], size[i]}; }
-    bool operator==(const Key& other) const;
-  };
-  struct KeyHash {
-    std::size_t operator()(const Key& key) const noexcept;
-  };
-  using Counts = std::unordered_map<Key, std::uint32_t, KeyHash>;
-  static void Count(Counts& counts, const Key& key, int change);
+  // Adds `change` (+1 or -1) to the count of `key`; true when the key came
+  // or went.
+  template <typename Map, typename K>
+  static bool Count(Map& counts, const K& key, int change);
+  static bool Count(KeyCounts& counts, const QsoRecord& r, const KeyCounts::Key& key, int change);
+  void CountRecord(const QsoRecord& r, int change);
 
   // A deque grows without copying what it holds, so the log's peak memory
   // stays close to what it keeps.
   std::deque<QsoRecord> records_;
   TextStore texts_;
   // How many records hold each band, mode and call (and band, mode and prefix).
-  Counts calls_, prefixes_;
+  KeyCounts calls_, prefixes_;
+  TextIds bandIds_, prefixIds_, regionIds_;
+  // Per band and prefix (both numbers), and per band and Greek callsign, how
+  // many records with a callsign hold them; and what that gives per band.
+  std::unordered_map<std::uint64_t, std::uint32_t> bandPrefixes_;
+  KeyCounts bandGreekCalls_;
+  std::vector<BandDistinct> distinct_;
 };
 
 }  // namespace kvaro

@@ -38,6 +38,13 @@ class QsoRecord {
   std::uint32_t freqKhz = 0;  // the host's frequency in Hz, divided by 1000
   COleDateTime time;
 
+  // The log's numbers of the band, prefix and region texts, and the mode.
+  enum Mode : std::uint8_t { OtherMode, Cw, Ssb, Rtty };
+  std::uint32_t bandId() const { return bandId_; }
+  std::uint32_t prefixId() const { return prefixId_; }
+  std::uint32_t regionId() const { return regionId_; }
+  Mode modeCode() const { return modeCode_; }
+
  private:
   friend class QsoLog;
   static constexpr std::size_t kTexts = 9;
@@ -49,6 +56,8 @@ class QsoRecord {
 
   const char* texts_ = nullptr;
   std::array<std::uint32_t, kTexts> ends_{};
+  std::uint32_t bandId_ = 0, prefixId_ = 0, regionId_ = 0;
+  Mode modeCode_ = OtherMode;
 };
 
 }  // namespace kvaro

@@ -15,4 +15,9 @@ struct OwnStation {
 // whether the worked station shares the own prefix or region.
 int ContactPoints(const OwnStation& own, std::string_view prefix, std::string_view region);
 
+// The same from what decides it: whether the own station is Greek, whether
+// the worked prefix is Greek, and whether it equals the own prefix and its
+// region the own region.
+int ContactPoints(bool ownGreek, bool greek, bool samePrefix, bool sameRegion);
+
 }  // namespace kvaro

@@ -1,7 +1,7 @@
 #include "score/summary.h"
 
 #include <string>
-#include <unordered_map>
+#include <optional>
 #include <vector>
 
 #include "score/band_order.h"
@@ -39,21 +39,51 @@ Summary BuildSummary(const SummaryTitle& title, const OwnStation& own, const Qso
 
   OrderBands(bands);
 
-  // One walk over the log feeds every band's tally; a record counts on the
-  // band whose label equals its own, and only with a callsign.
-  std::unordered_map<std::string_view, std::size_t> bandIndex;
-  bandIndex.reserve(bands.size());
-  for (std::size_t i = 0; i < bands.size(); ++i) bandIndex.emplace(bands[i], i);
-  std::vector<BandTally> tallies(bands.size());
+  // What decides a contact's figures is worked out once per band, prefix
+  // and region; one walk over the log then only adds numbers. A record
+  // counts on the band whose label equals its own, and only with a callsign.
+  constexpr std::size_t kNoRow = static_cast<std::size_t>(-1);
+  std::vector<std::size_t> rowOfBand(log.bands().size(), kNoRow);
+  for (std::size_t row = 0; row < bands.size(); ++row) {
+    if (const std::optional<std::uint32_t> id = log.bands().Find(bands[row])) rowOfBand[*id] = row;
+  }
+  struct PrefixFacts {
+    bool greek, own;
+  };
+  std::vector<PrefixFacts> prefixFacts(log.prefixes().size());
+  for (std::uint32_t id = 0; id < prefixFacts.size(); ++id) {
+    const std::string_view prefix = log.prefixes().Text(id);
+    prefixFacts[id] = {IsGreekPrefix(prefix), prefix == own.prefix};
+  }
+  std::vector<bool> ownRegion(log.regions().size());
+  for (std::uint32_t id = 0; id < ownRegion.size(); ++id) ownRegion[id] = log.regions().Text(id) == own.region;
+
+  std::vector<BandFigures> figures(bands.size());
   for (const QsoRecord& record : log) {
     if (record.call().empty()) continue;
-    const auto it = bandIndex.find(record.band());
-    if (it != bandIndex.end()) tallies[it->second].Count(record, own);
+    const std::size_t row = rowOfBand[record.bandId()];
+    if (row == kNoRow) continue;
+    BandFigures& f = figures[row];
+    ++f.qsos;
+    f.cw += record.modeCode() == QsoRecord::Cw;
+    f.ssb += record.modeCode() == QsoRecord::Ssb;
+    f.rtty += record.modeCode() == QsoRecord::Rtty;
+    const PrefixFacts p = prefixFacts[record.prefixId()];
+    f.points += ContactPoints(own.greek, p.greek, p.own, ownRegion[record.regionId()]);
+    f.greece += p.greek;
+  }
+  // Distinct prefixes and Greek callsigns per band are kept by the log.
+  for (std::size_t row = 0; row < bands.size(); ++row) {
+    if (const std::optional<std::uint32_t> id = log.bands().Find(bands[row])) {
+      const QsoLog::BandDistinct d = log.Distinct(*id);
+      figures[row].dxcc = d.prefixes;
+      figures[row].greekStations = d.greekCalls;
+    }
   }
 
   BandFigures totals;
   for (std::size_t i = 0; i < bands.size(); ++i) {
-    const BandFigures& f = tallies[i].figures();
+    const BandFigures& f = figures[i];
     text += bands[i];
     AppendColumns(text, f.qsos, f);
     totals += f;

@@ -2,11 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
-#include <unordered_set>
-
-#include "log/qso_record.h"
-#include "score/points.h"
 
 namespace kvaro {
 
@@ -26,18 +21,5 @@ struct BandFigures {
 };
 
 std::int32_t ClampToInt32(std::int64_t value);
-
-// Counts the contacts of one band. The texts seen are borrowed from the
-// records, which must outlive the tally.
-class BandTally {
- public:
-  void Count(const QsoRecord& record, const OwnStation& own);
-  const BandFigures& figures() const { return figures_; }
-
- private:
-  BandFigures figures_;
-  std::unordered_set<std::string_view> prefixes_;
-  std::unordered_set<std::string_view> greekCalls_;
-};
 
 }  // namespace kvaro

@@ -209,6 +209,35 @@ void BM_GetResult(benchmark::State& state) {
           });
 }
 
+// GetResult0 on one band that holds thousands of prefixes and thousands of
+// Greek stations: the distinct counts must stay linear. Floor as above.
+void BM_GetResultManyPrefixes(benchmark::State& state) {
+  static std::map<std::int64_t, ReplayPlan> plans;
+  ReplayPlan& p = plans[state.range(0)];
+  if (p.contacts.empty()) {
+    p = Plan(1000);
+    p.contacts.clear();
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+      ReplayContact c = Plan(1000).contacts[0];
+      c.band = "20";
+      c.call = (i % 2 ? "SV" : "X") + std::to_string(i);
+      c.prefix = i % 2 ? "SV" : "P" + std::to_string(i);
+      p.contacts.push_back(c);
+    }
+  }
+  Replay(p);
+  int result = 0;
+  Measure(state, [&] { benchmark::DoNotOptimize(GetResult0(&result)); },
+          [&] {
+            PassOverRecords(p, [](const kvaro::QsoRecord& r) {
+              const std::string_view fields[] = {r.call(), r.band(), r.mode(), r.prefix(), r.region()};
+              std::size_t sum = 0;
+              for (std::string_view f : fields) sum += f.size() + (f.empty() ? 0 : static_cast<unsigned char>(f[0]));
+              return sum;
+            });
+          });
+}
+
 // GetResult0 of an export run: the summary and the whole Cabrillo file.
 // Floor: one pass that writes the fields of every contact, one line each,
 // into a file.
@@ -258,6 +287,7 @@ BENCHMARK(BM_Replay) KVARO_SIZES->UseManualTime()->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_CheckCallNew) KVARO_SIZES->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CheckCallDuplicate) KVARO_SIZES->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_GetResult) KVARO_SIZES->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GetResultManyPrefixes)->Arg(10000)->Arg(100000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GetResultExport) KVARO_SIZES->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MemoryPerContact) KVARO_SIZES->Iterations(1)->Unit(benchmark::kMillisecond);
 

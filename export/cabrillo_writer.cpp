@@ -1,5 +1,7 @@
 #include "export/cabrillo_writer.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <vector>
 
@@ -8,17 +10,6 @@
 
 namespace kvaro {
 namespace {
-
-// printf into a string of whatever length the values need.
-template <typename... Args>
-std::string Print(const char* format, Args... args) {
-  const int size = std::snprintf(nullptr, 0, format, args...);
-  if (size <= 0) return {};
-  std::string out(static_cast<std::size_t>(size) + 1, '\0');
-  std::snprintf(out.data(), out.size(), format, args...);
-  out.pop_back();
-  return out;
-}
 
 // An open file that is closed however the writer leaves.
 struct File {
@@ -84,11 +75,29 @@ void ExportContext::FormatQsoLine(std::string_view call, std::int32_t freqKhz, c
                                   std::string_view exchgSent, std::string_view rstReceived,
                                   std::string_view exchgReceived) {
   const std::string when = FormatOleDate(time, "%Y-%m-%d %H%M");
-  const auto text = [](std::string_view s) { return std::string(s); };
-  qsoLines.push_back(Print("QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s\r\n", static_cast<int>(freqKhz),
-                           modeCode, when.c_str(), station.callsign.c_str(), text(rstSent).c_str(),
-                           text(exchgSent).c_str(), text(call).c_str(), text(rstReceived).c_str(),
-                           text(exchgReceived).c_str()));
+  // The stored texts end without a zero byte, so each goes in with its
+  // length as the precision: "%-13.*s" prints what "%-13s" prints of it.
+  const auto length = [](std::string_view s) { return static_cast<int>(std::min<std::size_t>(s.size(), INT_MAX)); };
+  constexpr const char* kLine = "QSO: %5i %2s %s %-13s %-3.*s %-6.*s %-13.*s %-3.*s %.*s\r\n";
+  const auto print = [&](char* out, std::size_t size) {
+    return std::snprintf(out, size, kLine, static_cast<int>(freqKhz), modeCode, when.c_str(), station.callsign.c_str(),
+                         length(rstSent), rstSent.data(), length(exchgSent), exchgSent.data(), length(call),
+                         call.data(), length(rstReceived), rstReceived.data(), length(exchgReceived),
+                         exchgReceived.data());
+  };
+  char line[256];
+  const int size = print(line, sizeof line);
+  if (size < 0) {
+    qsoLines.emplace_back();
+    return;
+  }
+  if (static_cast<std::size_t>(size) < sizeof line) {
+    qsoLines.emplace_back(line, static_cast<std::size_t>(size));
+    return;
+  }
+  std::string& longer = qsoLines.emplace_back(static_cast<std::size_t>(size) + 1, '\0');
+  print(longer.data(), longer.size());
+  longer.pop_back();
 }
 
 std::string ExportContext::WriteCabrilloFile(std::int32_t claimedScore, Platform& platform) const {

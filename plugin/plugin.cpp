@@ -80,7 +80,7 @@ const char* Plugin::GetResult(std::int32_t* result) {
   if (result) *result = claimedScore_;
   platform_.WriteProfileString(kSettingsSection, "Claimed", std::to_string(claimedScore_),
                                kSettingsFile);
-  if (stats_.exportFlag != 0 && exportConfirmed_) {
+  if (exportConfirmed_) {
     const std::string confirmation = exportContext_.ExportLog(qsoLog_, claimedScore_, platform_);
     platform_.ShowMessage(confirmation, "Output", kInformationBox, BoxOwner::ActiveWindow);
     if (result) *result = -1;

@@ -67,7 +67,6 @@ class Plugin {
   const BandList& bandList() const { return bandList_; }
   const StatsState& stats() const { return stats_; }
   std::int32_t claimedScore() const { return claimedScore_; }
-  const ExportContext& exportContext() const { return exportContext_; }
 
  private:
   Platform& platform_;

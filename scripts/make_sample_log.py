@@ -49,8 +49,8 @@ def athos_calls():
 
 def field(name, value, lower=False, typed=None):
     tag = name.lower() if lower else name
-    spec = f"{len(value.encode('latin-1'))}" + (f":{typed}" if typed else "")
-    return f"<{tag}:{spec}>{value}"
+    specifier = f"{len(value.encode('latin-1'))}" + (f":{typed}" if typed else "")
+    return f"<{tag}:{specifier}>{value}"
 
 
 def main():

@@ -107,11 +107,11 @@ class Parser {
     pos_ = gt + 1;
     if (colon == std::string_view::npos) return true;
 
-    std::string_view spec = inside.substr(colon + 1);
-    const std::size_t typeColon = spec.find(':');
-    const std::string_view lengthText = spec.substr(0, typeColon);
+    std::string_view specifier = inside.substr(colon + 1);
+    const std::size_t typeColon = specifier.find(':');
+    const std::string_view lengthText = specifier.substr(0, typeColon);
     if (typeColon != std::string_view::npos) {
-      const std::string_view type = spec.substr(typeColon + 1);
+      const std::string_view type = specifier.substr(typeColon + 1);
       if (type.empty() || type.find(':') != std::string_view::npos) {
         return Error("malformed tag <" + std::string(inside) + ">", start, record);
       }

@@ -12,8 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <new>
 #include <string>
@@ -24,6 +22,8 @@
 #include "tools/score/adif_reader.h"
 #include "tools/score/country_file.h"
 #include "tools/score/log_conversion.h"
+#include "tools/score/replay.h"
+#include "bench/bench_logs.h"
 
 // Every allocation of this program is counted, so that a benchmark can read
 // the peak memory of what it stores. The benchmarks run on one thread.
@@ -58,54 +58,22 @@ namespace fs = std::filesystem;
 using namespace kvaro::score;
 using Clock = std::chrono::steady_clock;
 
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The generated log of n contacts as the host would hand it over.
 const ReplayPlan& Plan(std::int64_t n) {
   static std::map<std::int64_t, ReplayPlan> plans;
   auto it = plans.find(n);
   if (it != plans.end()) return it->second;
-  static CountryFile countries;
   std::string error;
-  if (countries.entities() == 0 && !countries.Load(Read("/usr/share/hamradio-files/cty.dat"), error)) {
-    throw std::runtime_error(error);
-  }
-  const std::optional<AdifLog> log =
-      ReadAdif(Read(std::string(KVARO_BENCH_LOGS) + "/log-" + std::to_string(n) + ".adi"), error);
+  const std::optional<AdifLog> log = ReadAdif(kvaro::bench::BenchLogText(n), error);
   if (!log) throw std::runtime_error(error);
-  std::optional<Conversion> c = ConvertLog(*log, countries, {}, error);
+  std::optional<Conversion> c = ConvertLog(*log, kvaro::bench::DebianCountries(), {}, error);
   if (!c) throw std::runtime_error(error);
   return plans.emplace(n, std::move(c->plan)).first->second;
 }
 
-const char* const u = "";
-COleDateTime g_unused{0.0, COleDateTime::null};
-
-void Reset(const ReplayPlan& p, int exportFlag) {
-  COleDateTime start{p.start, COleDateTime::valid}, end{p.end, COleDateTime::valid};
-  ResetStats0(u, exportFlag, p.ownCall.c_str(), &start, &end, u, u, u, u, u, u, u, u, u, p.ownPrefix.c_str(), 0,
-              0, 0, 0.0, 0.0, u, p.ownRegion.c_str(), u);
-}
-
-void Add(const ReplayContact& c) {
-  COleDateTime time{c.time, COleDateTime::valid};
-  AddData0(u, c.call.c_str(), &time, &g_unused, &g_unused, &g_unused, 0, c.freqHz, c.mode.c_str(), c.rstSent.c_str(),
-           c.rstReceived.c_str(), c.exchgSent.c_str(), c.exchgReceived.c_str(), u, u, u, u, u, u, u, u, u,
-           c.prefix.c_str(), 0, 0, 0, 0.0, 0.0, u, c.region.c_str(), u, c.band.c_str(), u);
-}
-
-void Replay(const ReplayPlan& p, int exportFlag = 0) {
-  Reset(p, exportFlag);
-  for (const ReplayContact& c : p.contacts) Add(c);
-}
-
-int Check(const char* call, const char* mode, const char* prefix, const char* band) {
-  char b27[8], b28[8];
-  return CheckCall0(call, 0, 0, mode, u, u, u, u, u, u, u, u, u, prefix, 0, 0, 0, 0.0, 0.0, u, u, u, u, u, band, u,
-                    b27, b28);
+void Replay(const ReplayPlan& p, bool exportRun = false) {
+  ResetNative(p, exportRun);
+  for (const ReplayContact& c : p.contacts) AddNative(c);
 }
 
 // Runs `op` in the benchmark loop and `floor` a few times beside it; reports
@@ -180,8 +148,10 @@ void CheckCallBench(benchmark::State& state, bool duplicate) {
   const ReplayPlan& p = Plan(state.range(0));
   Replay(p);
   const ReplayContact& last = p.contacts.back();
-  const std::string call = duplicate ? last.call : "Q9NEW";
-  Measure(state, [&] { benchmark::DoNotOptimize(Check(call.c_str(), last.mode.c_str(), last.prefix.c_str(), last.band.c_str())); },
+  ReplayContact asked = last;
+  if (!duplicate) asked.call = "Q9NEW";
+  const std::string& call = asked.call;
+  Measure(state, [&] { benchmark::DoNotOptimize(CheckNative(asked)); },
           [&] {
             PassOverRecords(p, [&](const kvaro::QsoRecord& r) {
               return std::size_t(r.band() == last.band) + (r.mode() == last.mode) + (r.call() == call) +
@@ -240,7 +210,7 @@ void BM_GetResultManyPrefixes(benchmark::State& state) {
 // into a file.
 void BM_GetResultExport(benchmark::State& state) {
   const ReplayPlan& p = Plan(state.range(0));
-  Replay(p, 1);
+  Replay(p, true);
   int result = 0;
   std::string lines;
   Measure(state, [&] { benchmark::DoNotOptimize(GetResult0(&result)); },
@@ -268,10 +238,10 @@ void BM_MemoryPerContact(benchmark::State& state) {
   }
   double perContact = 0;
   for (auto _ : state) {
-    Reset(p, 0);  // frees the last log
+    ResetNative(p, false);  // frees the last log
     const std::size_t before = g_current;
     g_peak = before;
-    for (const ReplayContact& c : p.contacts) Add(c);
+    for (const ReplayContact& c : p.contacts) AddNative(c);
     const std::size_t peak = g_peak - before;
     perContact = (static_cast<double>(peak) - static_cast<double>(texts)) / static_cast<double>(p.contacts.size());
   }

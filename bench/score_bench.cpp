@@ -4,10 +4,9 @@
 // GetResult0).
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "bench/bench_logs.h"
 #include "tools/score/adif_reader.h"
 #include "tools/score/country_file.h"
 #include "tools/score/log_conversion.h"
@@ -17,33 +16,13 @@ namespace {
 
 using namespace kvaro::score;
 
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-const CountryFile& Countries() {
-  static const CountryFile countries = [] {
-    CountryFile c;
-    std::string error;
-    if (!c.Load(Read("/usr/share/hamradio-files/cty.dat"), error)) throw std::runtime_error(error);
-    return c;
-  }();
-  return countries;
-}
-
 void ScoreLog(benchmark::State& state) {
-  const std::string path = std::string(KVARO_BENCH_LOGS) + "/log-" + std::to_string(state.range(0)) + ".adi";
-  const std::string text = Read(path);
-  if (text.empty()) {
-    state.SkipWithError(("cannot read " + path).c_str());
-    return;
-  }
+  const std::string text = kvaro::bench::BenchLogText(state.range(0));
   std::size_t contacts = 0;
   for (auto _ : state) {
     std::string error;
     const std::optional<AdifLog> log = ReadAdif(text, error);
-    const std::optional<Conversion> conversion = ConvertLog(*log, Countries(), {}, error);
+    const std::optional<Conversion> conversion = ConvertLog(*log, kvaro::bench::DebianCountries(), {}, error);
     const ReplayOutcome outcome = ReplayNative(conversion->plan);
     benchmark::DoNotOptimize(outcome.summary.data());
     contacts = conversion->plan.contacts.size();

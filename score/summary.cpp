@@ -1,7 +1,7 @@
 #include "score/summary.h"
 
-#include <string>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "score/band_order.h"
@@ -43,9 +43,11 @@ Summary BuildSummary(const SummaryTitle& title, const OwnStation& own, const Qso
   // and region; one walk over the log then only adds numbers. A record
   // counts on the band whose label equals its own, and only with a callsign.
   constexpr std::size_t kNoRow = static_cast<std::size_t>(-1);
+  std::vector<std::optional<std::uint32_t>> bandOfRow(bands.size());
   std::vector<std::size_t> rowOfBand(log.bands().size(), kNoRow);
   for (std::size_t row = 0; row < bands.size(); ++row) {
-    if (const std::optional<std::uint32_t> id = log.bands().Find(bands[row])) rowOfBand[*id] = row;
+    bandOfRow[row] = log.bands().Find(bands[row]);
+    if (bandOfRow[row]) rowOfBand[*bandOfRow[row]] = row;
   }
   struct PrefixFacts {
     bool greek, own;
@@ -74,11 +76,10 @@ Summary BuildSummary(const SummaryTitle& title, const OwnStation& own, const Qso
   }
   // Distinct prefixes and Greek callsigns per band are kept by the log.
   for (std::size_t row = 0; row < bands.size(); ++row) {
-    if (const std::optional<std::uint32_t> id = log.bands().Find(bands[row])) {
-      const QsoLog::BandDistinct d = log.Distinct(*id);
-      figures[row].dxcc = d.prefixes;
-      figures[row].greekStations = d.greekCalls;
-    }
+    if (!bandOfRow[row]) continue;
+    const QsoLog::BandDistinct d = log.Distinct(*bandOfRow[row]);
+    figures[row].dxcc = d.prefixes;
+    figures[row].greekStations = d.greekCalls;
   }
 
   BandFigures totals;

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "tools/score/country_file.h"
+#include "tools/score/file_text.h"
 
 namespace kvaro::score {
 namespace {
@@ -89,12 +88,11 @@ TEST(CountryFile, BadFilesAreRefused) {
 
 // The country file that Debian's hamradio-files installs.
 TEST(CountryFile, DebiansCountryFile) {
-  std::ifstream in("/usr/share/hamradio-files/cty.dat", std::ios::binary);
-  ASSERT_TRUE(in) << "install hamradio-files (scripts/setup.sh)";
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::optional<std::string> text = ReadFileText(kDebianCountryFile);
+  ASSERT_TRUE(text) << "install hamradio-files (scripts/setup.sh)";
   CountryFile countries;
   std::string error;
-  ASSERT_TRUE(countries.Load(text, error)) << error;
+  ASSERT_TRUE(countries.Load(*text, error)) << error;
   EXPECT_GT(countries.entities(), 330u);
   EXPECT_EQ(countries.Resolve("SV1ABC"), (Location{"SV", "EU"}));
   EXPECT_EQ(countries.Resolve("SV5DKL"), (Location{"SV5", "EU"}));

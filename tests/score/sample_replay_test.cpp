@@ -2,23 +2,17 @@
 // figures agree with a count made here, independently, from the records.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
 #include <string>
 
+#include "tools/score/file_text.h"
 #include "tools/score/log_conversion.h"
 #include "tools/score/replay.h"
 
 namespace kvaro::score {
 namespace {
-
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 struct Row {
   long qsos = 0, points = 0, cw = 0, ssb = 0, rtty = 0, dxcc = 0, greece = 0;
@@ -42,8 +36,8 @@ long Points(const ReplayContact& c, const ReplayPlan& p) {
 TEST(SampleReplay, SummaryAgreesWithAnIndependentCount) {
   CountryFile countries;
   std::string error;
-  ASSERT_TRUE(countries.Load(Read("/usr/share/hamradio-files/cty.dat"), error)) << error;
-  const std::optional<AdifLog> log = ReadAdif(Read(KVARO_SOURCE_DIR "/examples/sample.adi"), error);
+  ASSERT_TRUE(countries.Load(ReadFileText(kDebianCountryFile).value_or(""), error)) << error;
+  const std::optional<AdifLog> log = ReadAdif(ReadFileText(KVARO_SOURCE_DIR "/examples/sample.adi").value_or(""), error);
   ASSERT_TRUE(log) << error;
   const std::optional<Conversion> conversion = ConvertLog(*log, countries, {}, error);
   ASSERT_TRUE(conversion) << error;

@@ -12,6 +12,12 @@ namespace kvaro::score {
 
 ReplayOutcome ReplayNative(const ReplayPlan& plan);
 
+// The single host calls of a native replay: ResetStats0 for the plan's own
+// station and period, AddData0 and CheckCall0 for one contact.
+void ResetNative(const ReplayPlan& plan, bool exportRun);
+void AddNative(const ReplayContact& contact);
+int CheckNative(const ReplayContact& contact);
+
 struct WineReplay {
   std::string dll;   // KVARO.dll
   std::string host;  // kvaro-host.exe

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
+#include "tools/score/file_text.h"
 #include "tools/score/replay.h"
 
 namespace kvaro::score {
@@ -27,11 +27,6 @@ std::string ShellQuoted(const std::string& s) {
   std::string out = "'";
   for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return out + "'";
-}
-
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Texts of the script stand between tabs; the dialog's may hold line breaks.
@@ -100,7 +95,7 @@ std::optional<ReplayOutcome> ReplayUnderWine(const ReplayPlan& plan, const WineR
              ShellQuoted(errors.string());
   const int status = std::system(command.c_str());
   if (status != 0 || !fs::exists(summary)) {
-    std::string why = ReadAll(errors);
+    std::string why = ReadFileText(errors).value_or("");
     if (why.size() > 400) why.resize(400);
     error = "the host emulator under Wine failed (status " + std::to_string(status) + ")" +
             (why.empty() ? std::string() : ": " + why);
@@ -108,8 +103,8 @@ std::optional<ReplayOutcome> ReplayUnderWine(const ReplayPlan& plan, const WineR
   }
 
   ReplayOutcome out;
-  out.summary = ReadAll(summary);
-  std::istringstream lines(ReadAll(output));
+  out.summary = ReadFileText(summary).value_or("");
+  std::istringstream lines(ReadFileText(output).value_or(""));
   for (std::string line; std::getline(lines, line);) {
     if (line.rfind("check ", 0) == 0) {
       out.checks.push_back(std::atoi(line.c_str() + 6));

@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 
@@ -13,6 +11,7 @@
 #include "plugin/ole_date_time.h"
 #include "tools/score/adif_reader.h"
 #include "tools/score/country_file.h"
+#include "tools/score/file_text.h"
 #include "tools/score/log_conversion.h"
 #include "tools/score/replay.h"
 
@@ -20,8 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace kvaro::score;
-
-constexpr const char* kDefaultCountryFile = "/usr/share/hamradio-files/cty.dat";
 
 constexpr const char* kUsage =
     "usage: kvaro-score [OPTIONS] LOG.adi\n"
@@ -53,14 +50,6 @@ int Usage(const std::string& why) {
 int BadInput(const std::string& file, const std::string& why) {
   std::fprintf(stderr, "kvaro-score: %s: %s\n", file.c_str(), why.c_str());
   return 2;
-}
-
-std::optional<std::string> ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return text;
 }
 
 // "\n" typed on the command line stands for a line break of the dialog box.
@@ -116,7 +105,7 @@ void DumpAdif(const AdifLog& log) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string logFile, countryFile = kDefaultCountryFile, dll, host;
+  std::string logFile, countryFile = kDebianCountryFile, dll, host;
   ConversionOptions options;
   bool dupes = false, exportRun = false, dumpAdif = false;
   std::vector<DialogAnswer> dialog;
@@ -175,7 +164,7 @@ int main(int argc, char** argv) {
   // Everything is read and checked before the plug-in sees a call, so that
   // bad input writes nothing.
   std::string error;
-  const std::optional<std::string> adifText = ReadFile(logFile);
+  const std::optional<std::string> adifText = ReadFileText(logFile);
   if (!adifText) return BadInput(logFile, "cannot read the log");
   const std::optional<AdifLog> log = ReadAdif(*adifText, error);
   if (!log) return BadInput(logFile, error);
@@ -183,7 +172,7 @@ int main(int argc, char** argv) {
     DumpAdif(*log);
     return 0;
   }
-  const std::optional<std::string> ctyText = ReadFile(countryFile);
+  const std::optional<std::string> ctyText = ReadFileText(countryFile);
   if (!ctyText) return BadInput(countryFile, "cannot read the country file");
   CountryFile countries;
   if (!countries.Load(*ctyText, error)) return BadInput(countryFile, error);

@@ -8,11 +8,9 @@ char* TextStore::Allocate(std::size_t size) {
     // stays open for the texts after it.
     if (size > kBlockSize / 4) {
       blocks_.push_back(std::make_unique_for_overwrite<char[]>(size));
-      capacity_ += size;
       return blocks_.back().get();
     }
     blocks_.push_back(std::make_unique_for_overwrite<char[]>(kBlockSize));
-    capacity_ += kBlockSize;
     free_ = blocks_.back().get();
     left_ = kBlockSize;
   }
@@ -26,7 +24,6 @@ void TextStore::Clear() {
   std::vector<std::unique_ptr<char[]>>().swap(blocks_);
   free_ = nullptr;
   left_ = 0;
-  capacity_ = 0;
 }
 
 }  // namespace kvaro

@@ -16,15 +16,11 @@ class TextStore {
   char* Allocate(std::size_t size);
   void Clear();
 
-  // Bytes held, stored texts and unused room together.
-  std::size_t capacity() const { return capacity_; }
-
  private:
   static constexpr std::size_t kBlockSize = 64 * 1024;
   std::vector<std::unique_ptr<char[]>> blocks_;
   char* free_ = nullptr;
   std::size_t left_ = 0;
-  std::size_t capacity_ = 0;
 };
 
 }  // namespace kvaro

@@ -34,8 +34,6 @@ class BoxWatcher {
   // The windows answered since the last call, oldest first.
   std::vector<SeenWindow> Take();
 
-  HWND hostWindow() const { return hostWindow_; }
-
  private:
   static DWORD WINAPI ThreadMain(LPVOID self);
   static BOOL CALLBACK VisitWindow(HWND window, LPARAM self);

@@ -67,6 +67,14 @@ std::string Unescaped(const std::string& text) {
   return out;
 }
 
+// Creates or replaces `name` with `bytes`; false when that failed.
+bool WriteFile(const std::string& name, const std::string& bytes) {
+  std::FILE* out = std::fopen(name.c_str(), "wb");
+  if (!out) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+  return std::fclose(out) == 0 && written;
+}
+
 // A dialog line's action, or false for a line that is not one.
 bool ParseDialogAction(const std::vector<std::string>& f, DialogAction& action) {
   if (f.size() == 4 && f[1] == "type") {
@@ -114,11 +122,7 @@ class Session {
       plan_.push_back(action);
       boxes_.PlanDialog(plan_);
     } else if (cmd == "write" && f.size() == 3) {
-      std::FILE* out = std::fopen(f[1].c_str(), "wb");
-      const std::string bytes = Unescaped(f[2]);
-      const bool written = out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-      if (out) std::fclose(out);
-      if (!written) return "cannot write " + f[1];
+      if (!WriteFile(f[1], Unescaped(f[2]))) return "cannot write " + f[1];
     } else if (cmd == "template" && f.size() == 2) {
       Say(DescribeDialogTemplate(library_.module(), std::atoi(f[1].c_str())));
     } else if (cmd == "print" && f.size() == 2) {
@@ -151,11 +155,7 @@ class Session {
       lastSummary_ = text;
       lastSummaryCopy_ = text;
     } else if (cmd == "save" && f.size() == 2) {
-      std::FILE* out = std::fopen(f[1].c_str(), "wb");
-      const std::string& bytes = lastSummaryCopy_;
-      const bool written = out && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-      if (out) std::fclose(out);
-      if (!written) return "cannot write " + f[1];
+      if (!WriteFile(f[1], lastSummaryCopy_)) return "cannot write " + f[1];
     } else if (cmd == "stable" && f.size() == 1) {
       // The text of the last summary must stay as it was until the next one.
       Say(std::string("stable ") + (lastSummary_ && lastSummaryCopy_ == lastSummary_ ? "yes" : "no") + "\n");
